@@ -1,0 +1,53 @@
+// Reader and writer of the game's small settings files (section lines and key=value lines).
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace taremo {
+
+// A value the writer stores: a 16-bit integer or a single-precision float.
+using IniValue = std::variant<std::int16_t, float>;
+
+// Returns the value of `key` in section `section` of `file`, or "" when there is none or the
+// file cannot be read. Matches the section line whole and exactly, then the first `matchLength`
+// characters of the key within the 200 lines that follow; a `matchLength` of 0 is replaced by
+// the key's length, and the caller's variable keeps that length. Memory stays bounded
+// whatever the file holds.
+std::string LireIni(const std::string& section, const std::string& key,
+                    const std::filesystem::path& file, std::int16_t& matchLength);
+
+// Appends one line to `file` (created when missing), ended by CR LF: `keyOrSection` as it
+// stands when it begins with "[", otherwise key=value. Retries once; returns false when the
+// second attempt fails too.
+bool EcrireIni(const std::string& keyOrSection, const std::filesystem::path& file,
+               std::optional<IniValue> value = std::nullopt);
+
+// The text the writer gives a value: plain decimal, a whole float without a fraction.
+std::string FormatIniValue(const IniValue& value);
+
+// Replaces `file` by exactly two lines, `sectionLine` and key=value. The new file is written
+// beside the old one and moved into place, so a failure never leaves it missing or half
+// written. Returns false when the file could not be rewritten (it is then left as it was).
+bool RewriteIni(const std::filesystem::path& file, const std::string& sectionLine,
+                const std::string& key, const IniValue& value);
+
+// The settings files' existence test: a regular file that is neither hidden nor a system file.
+bool FileExists(const std::filesystem::path& file);
+
+// Whether `text` reads as a number: optional blanks around an optional sign, digits, an
+// optional fraction and an optional exponent. Returns the number when it does.
+std::optional<double> ReadNumber(std::string_view text);
+
+// `text` as a 16-bit integer (rounded half to even), or nothing when it is not a number or
+// does not fit.
+std::optional<std::int16_t> ReadInt16(std::string_view text);
+
+// `text` as a finite single-precision float, or nothing.
+std::optional<float> ReadSingle(std::string_view text);
+
+} // namespace taremo

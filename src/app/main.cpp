@@ -1,0 +1,57 @@
+// The program's entry: restore the stored choices, then show the first window.
+#include "app/qt_paths.h"
+#include "app/startup.h"
+#include "lang/frm_langue.h"
+#include "mainwin/frm_main.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool envSet(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
+// Without a display the toolkit would abort with a long trace; one clear line is enough.
+bool displayAvailable()
+{
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return true;
+#else
+    return envSet("DISPLAY") || envSet("WAYLAND_DISPLAY") || envSet("QT_QPA_PLATFORM");
+#endif
+}
+
+void quietFatal(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type != QtFatalMsg)
+        return;
+    std::fprintf(stderr, "taremo: cannot start: %s\n", qPrintable(message.section(QLatin1Char('\n'), 0, 0)));
+    std::_Exit(1);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!displayAvailable()) {
+        std::fprintf(stderr, "taremo: no graphical display found (DISPLAY is not set); "
+                             "start the game from a desktop session.\n");
+        return 1;
+    }
+    const QtMessageHandler previous = qInstallMessageHandler(quietFatal);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/icon.png")));
+
+    if (taremo::Main(taremo::programDir(), taremo::gameState()) == taremo::FirstWindow::Main)
+        taremo::frmMain().show();
+    else
+        taremo::showLanguageDialogFirstStart();
+    return QApplication::exec();
+}

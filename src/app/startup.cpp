@@ -1,0 +1,52 @@
+// The start routine: restores the stored difficulty and language and decides which window
+// comes first; and the two rewrites that keep those choices for the next start.
+#include "app/startup.h"
+
+#include "app/ini_file.h"
+
+#include <string>
+
+namespace taremo {
+namespace {
+
+std::string sectionLine(const char* section) { return std::string("[") + section + "]"; }
+
+// The stored text of `key`, matched over the key's whole length.
+std::string storedValue(const std::filesystem::path& file, const char* section, const char* key)
+{
+    std::int16_t matchLength = 0;
+    return LireIni(section, key, file, matchLength);
+}
+
+} // namespace
+
+FirstWindow Main(const std::filesystem::path& programDir, GameState& state)
+{
+    const auto niveau = programDir / kNiveauIni;
+    if (FileExists(niveau)) {
+        if (const auto choice = ReadInt16(storedValue(niveau, kNiveauSection, kNiveauKey)))
+            state.NiveauChoisi = *choice;
+    }
+    const auto start = programDir / kStartIni;
+    // No start.ini means a first start: the player picks a language before anything else.
+    if (!FileExists(start))
+        return FirstWindow::Langue;
+    // An unreadable language still means the player has been here before; the main window
+    // opens with the language left as it was.
+    if (const auto langue = ReadSingle(storedValue(start, kStartSection, kStartKey)))
+        state.Langue = *langue;
+    return FirstWindow::Main;
+}
+
+bool SaveNiveau(const std::filesystem::path& programDir, const GameState& state)
+{
+    return RewriteIni(programDir / kNiveauIni, sectionLine(kNiveauSection), kNiveauKey,
+                      state.NiveauChoisi);
+}
+
+bool SaveLangue(const std::filesystem::path& programDir, float langue)
+{
+    return RewriteIni(programDir / kStartIni, sectionLine(kStartSection), kStartKey, langue);
+}
+
+} // namespace taremo

@@ -1,0 +1,29 @@
+// The start routine: restores the stored choices and decides which window comes first.
+#pragma once
+
+#include "app/game_state.h"
+
+#include <filesystem>
+
+namespace taremo {
+
+inline constexpr const char* kStartIni = "start.ini";
+inline constexpr const char* kStartSection = "LastOpen";
+inline constexpr const char* kStartKey = "Language";
+inline constexpr const char* kNiveauIni = "niveau.ini";
+inline constexpr const char* kNiveauSection = "Niveau";
+inline constexpr const char* kNiveauKey = "NiveauChoisi";
+
+enum class FirstWindow { Main, Langue };
+
+// Reads niveau.ini and start.ini of `programDir` into `state` and tells which window to show:
+// the main window when start.ini exists, the language dialog otherwise.
+FirstWindow Main(const std::filesystem::path& programDir, GameState& state);
+
+// Rewrites niveau.ini with state.NiveauChoisi (done when the main window closes).
+bool SaveNiveau(const std::filesystem::path& programDir, const GameState& state);
+
+// Rewrites start.ini with the language code `langue` (done on each choice of a language).
+bool SaveLangue(const std::filesystem::path& programDir, float langue);
+
+} // namespace taremo

@@ -1,0 +1,17 @@
+// The numbered texts of the game in its five languages.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace taremo {
+
+// Text `number` in language `langue` (1 English, 2 French, 3 German, 4 Italian, 5 Spanish),
+// UTF-8. A `langue` of 0 becomes 1 and stays so. Any other code than exactly 1.0 to 5.0, and
+// any number without a text, gives "".
+std::string Traduction(float& langue, std::int16_t number);
+
+// Text `number` in the game's current language, gameState().Langue.
+std::string Traduction(std::int16_t number);
+
+} // namespace taremo

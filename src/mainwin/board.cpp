@@ -1,0 +1,151 @@
+// The rules of play on the 81 cells.
+#include "mainwin/board.h"
+
+#include "app/ini_file.h"
+#include "puzzle/grid_catalogue.h"
+
+namespace taremo {
+
+namespace {
+
+bool isDigitKey(std::int16_t key) { return key >= '1' && key <= '9'; }
+
+bool validIndex(int index) { return index >= 0 && index < kCellCount; }
+
+} // namespace
+
+std::string Board::solutionText(int index) const
+{
+    const std::int16_t digit = Solution(m_state.NumGrille, cellNumber(index));
+    return std::string(1, static_cast<char>('0' + digit));
+}
+
+bool Board::holdsSolution(int index) const
+{
+    // Only pasted text could be other than one digit; whatever is not a number is wrong.
+    const auto value = ReadNumber(cell(index).text);
+    return value && *value == Solution(m_state.NumGrille, cellNumber(index));
+}
+
+KeyResult Board::txtCh_KeyPress(int index, std::int16_t keyAscii)
+{
+    KeyResult result{keyAscii, Announce::None};
+    if (!validIndex(index) || !cell(index).enabled || keyAscii == kBackspace)
+        return result;
+    Cell& c = cell(index);
+    if (c.text.size() == 1)
+        c.text.clear(); // a typed digit replaces the one in the cell
+    if (!isDigitKey(result.key))
+        result.key = 0;
+    c.fore = kWindowText;
+    const std::int16_t solution = Solution(m_state.NumGrille, cellNumber(index));
+
+    if (m_state.SansAssistance != kFalse) {
+        c.text = result.key ? std::string(1, static_cast<char>(result.key)) : std::string();
+        result.key = 0; // already written; the field must not insert it again
+        if (Complet() && CasesJustes())
+            result.announce = Announce::BravoThenDisableFinir;
+        return result;
+    }
+
+    if (result.key - '0' == solution) {
+        c.fore = kWindowText;
+        c.back = kGreen;
+        c.enabled = false;
+    } else {
+        c.fore = kRed;
+    }
+    if (result.key)
+        c.text += static_cast<char>(result.key); // what the field inserts after the handler
+    if (Termine()) {
+        result.key = 0;
+        c.text = solutionText(index);
+        result.announce = Announce::BravoThenDisableFinir;
+    }
+    return result;
+}
+
+void Board::setFieldText(int index, const std::string& text)
+{
+    if (!validIndex(index) || !cell(index).enabled || cell(index).text == text)
+        return;
+    cell(index).text = text;
+}
+
+void Board::txtCh_GotFocus(int index)
+{
+    if (validIndex(index))
+        m_caseCourante = static_cast<std::int16_t>(index);
+}
+
+bool Board::txtCh_MouseDown(int index, int button)
+{
+    if (!validIndex(index) || m_state.SansAssistance != kFalse || button != 1)
+        return false;
+    if (index == m_caseCourante)
+        return true;
+    m_caseCourante = static_cast<std::int16_t>(index);
+    return false;
+}
+
+Announce Board::mnuReponse_Click()
+{
+    // The menu only opens over an open cell of a grid in play; anything else is a stale request.
+    if (!validIndex(m_caseCourante) || m_state.NumGrille < 1)
+        return Announce::None;
+    Cell& c = cell(m_caseCourante);
+    c.text = solutionText(m_caseCourante);
+    c.fore = kWindowText;
+    c.back = kGreen;
+    c.enabled = false;
+    return Termine() ? Announce::Bravo : Announce::None;
+}
+
+bool Board::Termine() const
+{
+    bool result = true;
+    for (const Cell& c : m_cells)
+        if (c.enabled)
+            result = false;
+    return result;
+}
+
+bool Board::Complet() const
+{
+    bool result = true;
+    for (const Cell& c : m_cells)
+        if (c.text.empty())
+            result = false;
+    return result;
+}
+
+bool Board::CasesJustes()
+{
+    bool result = true;
+    for (int i = 0; i < kCellCount; ++i) {
+        if (!holdsSolution(i)) {
+            cell(i).fore = kRed; // every wrong cell, not only the first
+            result = false;
+        }
+    }
+    return result;
+}
+
+void Board::mnuFinir_Click()
+{
+    for (int i = 0; i < kCellCount; ++i) {
+        Cell& c = cell(i);
+        if (c.text.empty()) {
+            c.text = solutionText(i);
+            c.fore = kWindowText;
+            c.back = kGreen;
+        } else if (c.enabled && !holdsSolution(i)) {
+            c.back = kRed;
+            c.text = solutionText(i);
+        }
+        c.enabled = false;
+    }
+    m_finirEnabled = false;
+}
+
+} // namespace taremo

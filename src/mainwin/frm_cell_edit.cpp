@@ -1,0 +1,101 @@
+// A cell's text field: every typed character goes through the board, and the field's own
+// editing commands (paste, cut, undo, drag and drop, context menu) never change a cell.
+#include "mainwin/frm_main.h"
+
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+namespace taremo {
+
+namespace {
+
+bool isBlockedEdit(const QKeyEvent* event)
+{
+    return event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
+           event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo);
+}
+
+// Keys that produce a character reach the board; Tab moves the focus, and Delete has no
+// character of its own (some platforms give it DEL).
+bool producesCharacter(const QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete)
+        return false;
+    const QString text = event->text();
+    return !text.isEmpty() && text.front() != QChar(0x7F);
+}
+
+} // namespace
+
+CellEdit::CellEdit(FrmMain& form, int index, QWidget* parent)
+    : QLineEdit(parent), m_form(form), m_index(index)
+{
+    setObjectName(QStringLiteral("txtCh_%1").arg(index));
+    setAlignment(Qt::AlignCenter);
+    setAcceptDrops(false);
+    setDragEnabled(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setEnabled(false);
+}
+
+void CellEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (isBlockedEdit(event)) {
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Backspace || !producesCharacter(event)) {
+        // Backspace, Delete, Home, End and the arrows act as in any text field.
+        QLineEdit::keyPressEvent(event);
+        m_form.txtCh_FieldEdited(m_index);
+        return;
+    }
+    event->accept();
+    m_form.txtCh_KeyPress(m_index, event->text());
+}
+
+void CellEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    // Composed text arrives here rather than as a key: it takes the same road.
+    const QString committed = event->commitString();
+    event->accept();
+    if (!committed.isEmpty())
+        m_form.txtCh_KeyPress(m_index, committed);
+}
+
+void CellEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    m_form.txtCh_GotFocus(m_index);
+}
+
+void CellEdit::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        QLineEdit::mousePressEvent(event);
+    else
+        event->accept(); // the middle button would paste the selection
+    m_form.txtCh_MouseDown(m_index, event->button(), event->globalPosition().toPoint());
+}
+
+void CellEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        QLineEdit::mouseReleaseEvent(event);
+    else
+        event->accept();
+}
+
+void CellEdit::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        QLineEdit::mouseDoubleClickEvent(event);
+    else
+        event->accept();
+}
+
+void CellEdit::contextMenuEvent(QContextMenuEvent* event) { event->accept(); }
+
+} // namespace taremo

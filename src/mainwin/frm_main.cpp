@@ -1,0 +1,303 @@
+// The main window: building it, repainting it from the board and forwarding input.
+#include "mainwin/frm_main.h"
+
+#include "about/frm_info.h"
+#include "app/qt_message_box.h"
+#include "app/qt_paths.h"
+#include "app/startup.h"
+#include "lang/frm_langue.h"
+#include "lang/texts.h"
+#include "mainwin/qt_cell_look.h"
+#include "puzzle/frm_new.h"
+#include "puzzle/grid_catalogue.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+#include <memory>
+
+namespace taremo {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int px(int twips) { return twips / kTwipsPerPixel; }
+
+constexpr int kOuterWidthTwips = 6210;
+constexpr int kDesignHeightTwips = 5475;
+constexpr int kPictureWidthTwips = 4950;
+constexpr int kPictureHeightTwips = 4275;
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+int columnLeftTwips(int c) { return 120 + 600 * c + 120 * (c / 3); }
+int rowTopTwips(int r) { return 240 + 480 * r + 120 * (r / 3); }
+
+// The title picture: a click on it starts a new grid.
+class TitlePicture : public QLabel {
+public:
+    TitlePicture(FrmMain& form, QWidget* parent) : QLabel(parent), m_form(form) {}
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            m_form.mnuNew_Click();
+    }
+
+private:
+    FrmMain& m_form;
+};
+
+std::unique_ptr<FrmMain>& mainInstance()
+{
+    static std::unique_ptr<FrmMain> instance;
+    return instance;
+}
+
+} // namespace
+
+FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent), m_board(gameState())
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("  ta | re | mo"));
+    setWindowIcon(QIcon(QStringLiteral(":/resources/icon.png")));
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    createMenus();
+    createBoard(central);
+    createTitle(central);
+    setFixedWidth(px(kOuterWidthTwips));
+    resize(px(kOuterWidthTwips), px(kDesignHeightTwips) + menuBar()->sizeHint().height());
+    Form_Load();
+}
+
+void FrmMain::createMenus()
+{
+    // Design captions; ChangeLangue replaces all but "Change &Language" before the first show.
+    m_mnuFichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    m_mnuFichier->setObjectName(QStringLiteral("mnuFichier"));
+    m_mnuNew = m_mnuFichier->addAction(QStringLiteral("Nouveau"), this, &FrmMain::mnuNew_Click);
+    m_mnuNew->setShortcut(Qt::Key_F2);
+    m_mnuFinir = m_mnuFichier->addAction(QStringLiteral("Finir la grille"), this,
+                                         &FrmMain::mnuFinir_Click);
+    m_mnuFinir->setShortcut(Qt::Key_F4);
+    m_mnuFinir->setEnabled(false);
+    m_mnuFichier->addSeparator()->setObjectName(QStringLiteral("mnuSpace"));
+    m_language = m_mnuFichier->addAction(QStringLiteral("Change &Language"), this,
+                                         &FrmMain::Language_Click);
+    m_mnuFichier->addSeparator()->setObjectName(QStringLiteral("mnuSpace2"));
+    m_mnuQuit = m_mnuFichier->addAction(QStringLiteral("Quitter"), this, &FrmMain::mnuQuit_Click);
+    m_mnuQuit->setShortcut(Qt::Key_F3);
+
+    // The help menu never joins the menu bar: it only opens as a pop-up over a cell.
+    m_mnuAide = new QMenu(QStringLiteral("&Aide"), this);
+    m_mnuAide->setObjectName(QStringLiteral("mnuAide"));
+    m_mnuReponse = m_mnuAide->addAction(QStringLiteral("Réponse"), this,
+                                        &FrmMain::mnuReponse_Click);
+
+    m_mnuApropos = menuBar()->addMenu(QStringLiteral("A &propos"));
+    m_mnuApropos->setObjectName(QStringLiteral("mnuApropos"));
+    m_mnuInfo = m_mnuApropos->addAction(QStringLiteral("de TAREMO"), this, &FrmMain::mnuInfo_Click);
+
+    m_mnuNew->setObjectName(QStringLiteral("mnuNew"));
+    m_mnuFinir->setObjectName(QStringLiteral("mnuFinir"));
+    m_language->setObjectName(QStringLiteral("Language"));
+    m_mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
+    m_mnuReponse->setObjectName(QStringLiteral("mnuReponse"));
+    m_mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
+}
+
+void FrmMain::createBoard(QWidget* central)
+{
+    m_fraGrille = new QGroupBox(central);
+    m_fraGrille->setObjectName(QStringLiteral("fraGrille"));
+    m_fraGrille->setGeometry(px(120), px(120), px(5895), px(4935));
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    font.setPointSizeF(13.5);
+    font.setWeight(QFont::Normal);
+    m_fraGrille->setFont(font);
+    for (int i = 0; i < kCellCount; ++i) {
+        auto* cell = new CellEdit(*this, i, m_fraGrille);
+        cell->setGeometry(px(columnLeftTwips(cellColumn(i))), px(rowTopTwips(cellRow(i))),
+                          px(615), px(495));
+        m_txtCh[static_cast<std::size_t>(i)] = cell;
+        paintCell(i);
+    }
+    m_fraGrille->hide();
+
+    m_lblNiveau = new QLabel(central);
+    m_lblNiveau->setObjectName(QStringLiteral("lblNiveau"));
+    m_lblNiveau->setGeometry(px(120), px(5160), px(5895), px(255));
+    m_lblNiveau->setAlignment(Qt::AlignCenter);
+    m_lblNiveau->hide();
+}
+
+void FrmMain::createTitle(QWidget* central)
+{
+    m_image1 = new TitlePicture(*this, central);
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setPixmap(QPixmap(QStringLiteral(":/resources/title.png")));
+    m_image1->resize(px(kPictureWidthTwips), px(kPictureHeightTwips));
+    m_image1->setAccessibleName(QStringLiteral("Title picture: click for a new grid"));
+    m_image1->setCursor(Qt::PointingHandCursor);
+}
+
+void FrmMain::Form_Load()
+{
+    // mnuAide was never added to the menu bar (createMenus); only its pop-up is used.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.x() + area.width() / 2 - px(kOuterWidthTwips) / 2,
+             area.y() + std::max(0, (area.height() - height()) / 2));
+    }
+    ChangeLangue();
+}
+
+void FrmMain::Form_Resize()
+{
+    m_fraGrille->move(px(120), px(120));
+    m_image1->move(px((kOuterWidthTwips - kPictureWidthTwips) / 2),
+                   (frameGeometry().height() * kTwipsPerPixel - kPictureHeightTwips - 800) / 2 /
+                       kTwipsPerPixel);
+}
+
+void FrmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void FrmMain::closeEvent(QCloseEvent* event)
+{
+    // Nothing asks: the difficulty is stored and the program ends, whatever the grid.
+    SaveNiveau(programDir(), gameState());
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void FrmMain::ChangeLangue()
+{
+    m_mnuFichier->setTitle(qs(Traduction(1)));
+    m_mnuNew->setText(qs(Traduction(2)));
+    m_mnuFinir->setText(qs(Traduction(3)));
+    m_mnuQuit->setText(qs(Traduction(4)));
+    m_mnuAide->setTitle(qs(Traduction(6)));
+    m_mnuReponse->setText(qs(Traduction(7)));
+    m_mnuApropos->setTitle(qs(Traduction(8)));
+    m_mnuInfo->setText(qs(Traduction(9)));
+}
+
+void FrmMain::showPlaying(const QString& levelLine)
+{
+    repaintBoard();
+    m_lblNiveau->setText(levelLine);
+    m_fraGrille->show();
+    m_lblNiveau->show();
+    m_image1->hide();
+}
+
+void FrmMain::paintCell(int index)
+{
+    const auto i = static_cast<std::size_t>(index);
+    const Cell& cell = m_board.cell(index);
+    if (m_paintedOnce[i] && m_painted[i] == cell)
+        return;
+    CellEdit* edit = m_txtCh[i];
+    const QString text = qs(cell.text);
+    if (edit->text() != text)
+        edit->setText(text);
+    edit->setPalette(cellPalette(cell, QApplication::palette(edit)));
+    edit->setEnabled(cell.enabled);
+    edit->setAccessibleName(cellAccessibleName(index, cell));
+    m_painted[i] = cell;
+    m_paintedOnce[i] = true;
+}
+
+void FrmMain::repaintBoard()
+{
+    for (int i = 0; i < kCellCount; ++i)
+        paintCell(i);
+    m_mnuFinir->setEnabled(m_board.finirEnabled());
+}
+
+void FrmMain::announce(Announce announce)
+{
+    if (announce == Announce::None)
+        return;
+    repaintBoard();
+    showMessage(this, MessageIcon::Information, qs(Traduction(22)));
+    if (announce == Announce::BravoThenDisableFinir)
+        m_board.setFinirEnabled(false);
+    repaintBoard();
+}
+
+void FrmMain::mnuNew_Click()
+{
+    FrmNew dialog(*this);
+    dialog.exec();
+}
+
+void FrmMain::mnuFinir_Click()
+{
+    if (!m_board.finirEnabled())
+        return;
+    m_board.mnuFinir_Click();
+    repaintBoard();
+}
+
+void FrmMain::Language_Click() { showLanguageDialogFromMenu(*this); }
+
+void FrmMain::mnuQuit_Click() { close(); }
+
+void FrmMain::mnuReponse_Click() { announce(m_board.mnuReponse_Click()); }
+
+void FrmMain::mnuInfo_Click() { showAboutBox(*this); }
+
+void FrmMain::txtCh_KeyPress(int index, const QString& typed)
+{
+    for (const QChar ch : typed) {
+        const auto code = static_cast<std::int16_t>(std::min<int>(ch.unicode(), 0x7FFF));
+        const KeyResult result = m_board.txtCh_KeyPress(index, code);
+        repaintBoard();
+        if (result.announce != Announce::None && m_board.Termine())
+            QCoreApplication::processEvents(); // every cell is settled: no key can slip in
+        announce(result.announce);
+    }
+}
+
+void FrmMain::txtCh_FieldEdited(int index)
+{
+    m_board.setFieldText(index, txtCh(index)->text().toStdString());
+    m_painted[static_cast<std::size_t>(index)] = m_board.cell(index);
+}
+
+void FrmMain::txtCh_GotFocus(int index) { m_board.txtCh_GotFocus(index); }
+
+void FrmMain::txtCh_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos)
+{
+    const int vbButton = button == Qt::LeftButton ? 1 : button == Qt::RightButton ? 2 : 4;
+    if (m_board.txtCh_MouseDown(index, vbButton))
+        m_mnuAide->popup(globalPos);
+}
+
+FrmMain& frmMain()
+{
+    auto& instance = mainInstance();
+    if (!instance)
+        instance = std::make_unique<FrmMain>();
+    return *instance;
+}
+
+bool frmMainLoaded() { return mainInstance() != nullptr; }
+
+void unloadFrmMain() { mainInstance().reset(); }
+
+} // namespace taremo

@@ -1,0 +1,115 @@
+// The main window: the board of 81 cells, the level line, the title picture and the menus.
+#pragma once
+
+#include "mainwin/board.h"
+
+#include <QLineEdit>
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace taremo {
+
+class FrmMain;
+
+// One cell of the board: a text field whose input goes through the board's rules.
+class CellEdit : public QLineEdit {
+public:
+    CellEdit(FrmMain& form, int index, QWidget* parent);
+    int index() const { return m_index; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    FrmMain& m_form;
+    int m_index;
+};
+
+class FrmMain : public QMainWindow {
+public:
+    explicit FrmMain(QWidget* parent = nullptr);
+
+    Board& board() { return m_board; }
+    CellEdit* txtCh(int index) const { return m_txtCh.at(static_cast<std::size_t>(index)); }
+    QLabel* lblNiveau() const { return m_lblNiveau; }
+    QWidget* fraGrille() const { return m_fraGrille; }
+    QLabel* Image1() const { return m_image1; }
+    QAction* mnuNew() const { return m_mnuNew; }
+    QAction* mnuFinir() const { return m_mnuFinir; }
+    QAction* Language() const { return m_language; }
+    QAction* mnuQuit() const { return m_mnuQuit; }
+    QAction* mnuReponse() const { return m_mnuReponse; }
+    QAction* mnuInfo() const { return m_mnuInfo; }
+    QMenu* mnuFichier() const { return m_mnuFichier; }
+    QMenu* mnuAide() const { return m_mnuAide; }
+    QMenu* mnuApropos() const { return m_mnuApropos; }
+
+    // Re-captions the menus from the text catalogue in the current language.
+    void ChangeLangue();
+    // Shows the board in play with its level line, in place of the title picture.
+    void showPlaying(const QString& levelLine);
+    // Brings every cell widget and the finish command in line with the board.
+    void repaintBoard();
+
+    // Handlers, each a few lines: call the board, repaint, announce.
+    void mnuNew_Click();
+    void mnuFinir_Click();
+    void Language_Click();
+    void mnuQuit_Click();
+    void mnuReponse_Click();
+    void mnuInfo_Click();
+    void txtCh_KeyPress(int index, const QString& typed);
+    void txtCh_FieldEdited(int index);
+    void txtCh_GotFocus(int index);
+    void txtCh_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenus();
+    void createBoard(QWidget* central);
+    void createTitle(QWidget* central);
+    void Form_Load();
+    void Form_Resize();
+    void announce(Announce announce);
+    void paintCell(int index);
+
+    Board m_board;
+    std::array<CellEdit*, 81> m_txtCh{};
+    std::array<Cell, 81> m_painted{};
+    std::array<bool, 81> m_paintedOnce{};
+    QWidget* m_fraGrille = nullptr;
+    QLabel* m_lblNiveau = nullptr;
+    QLabel* m_image1 = nullptr;
+    QMenu* m_mnuFichier = nullptr;
+    QMenu* m_mnuAide = nullptr;
+    QMenu* m_mnuApropos = nullptr;
+    QAction* m_mnuNew = nullptr;
+    QAction* m_mnuFinir = nullptr;
+    QAction* m_language = nullptr;
+    QAction* m_mnuQuit = nullptr;
+    QAction* m_mnuReponse = nullptr;
+    QAction* m_mnuInfo = nullptr;
+};
+
+// The one main window of the program, created on first use.
+FrmMain& frmMain();
+// Whether frmMain() has been created.
+bool frmMainLoaded();
+// Destroys the main window (tests start each case from a fresh one).
+void unloadFrmMain();
+
+} // namespace taremo

@@ -1,0 +1,112 @@
+// The new-grid dialog.
+#include "puzzle/frm_new.h"
+
+#include "app/qt_message_box.h"
+#include "lang/texts.h"
+#include "mainwin/frm_main.h"
+#include "puzzle/puzzle_maker.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace taremo {
+
+namespace {
+
+constexpr int px(int twips) { return twips / 15; }
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+template <typename W>
+W* place(W* widget, const char* name, int left, int top, int width, int height)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(px(left), px(top), px(width), px(height));
+    return widget;
+}
+
+} // namespace
+
+FrmNew::FrmNew(FrmMain& main) : QDialog(&main), m_main(main)
+{
+    setObjectName(QStringLiteral("frmNew"));
+    setWindowTitle(QString());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(px(3840), px(1635));
+    createControls();
+    Form_Load();
+}
+
+void FrmNew::createControls()
+{
+    m_cmdOK = place(new QPushButton(QStringLiteral("OK"), this), "cmdOK", 2040, 1080, 1575, 375);
+    m_cmdUndo = place(new QPushButton(QStringLiteral("Annuler"), this), "cmdUndo", 120, 1080,
+                      1575, 375);
+    m_label1 = place(new QLabel(QStringLiteral("Difficulté"), this), "Label1", 240, 240, 1095,
+                     255);
+    m_cmbChoix = place(new QComboBox(this), "cmbChoix", 1800, 240, 1815, 315);
+    m_chkAssist = place(new QCheckBox(QStringLiteral("Activer l'assistance"), this), "chkAssist",
+                        240, 600, 3255, 255);
+    // Neither button is the default: Enter acts only on the button that has the focus.
+    for (QPushButton* button : {m_cmdOK, m_cmdUndo}) {
+        button->setDefault(false);
+        button->setAutoDefault(true);
+    }
+    m_label1->setBuddy(m_cmbChoix);
+    setTabOrder(m_cmdOK, m_cmdUndo);
+    setTabOrder(m_cmdUndo, m_cmbChoix);
+    setTabOrder(m_cmbChoix, m_chkAssist);
+    connect(m_cmdOK, &QPushButton::clicked, this, &FrmNew::cmdOK_Click);
+    connect(m_cmdUndo, &QPushButton::clicked, this, &FrmNew::cmdUndo_Click);
+}
+
+void FrmNew::Form_Load()
+{
+    m_cmbChoix->clear();
+    for (int number = 16; number <= 21; ++number)
+        m_cmbChoix->addItem(qs(Traduction(static_cast<std::int16_t>(number))));
+    connect(m_cmbChoix, &QComboBox::currentIndexChanged, this, &FrmNew::cmbChoix_Click);
+    const int position = gameState().NiveauChoisi;
+    m_cmbChoix->setCurrentIndex(position >= 0 && position < kDifficultyCount ? position : -1);
+    cmbChoix_Click(m_cmbChoix->currentIndex());
+    m_label1->setText(qs(Traduction(12)));
+    m_cmdUndo->setText(qs(Traduction(14)));
+    m_chkAssist->setText(qs(Traduction(15)));
+    m_chkAssist->setChecked(gameState().SansAssistance == kFalse);
+    m_cmdOK->setFocus();
+}
+
+void FrmNew::cmbChoix_Click(int position)
+{
+    gameState().NiveauChoisi = static_cast<std::int16_t>(position);
+}
+
+void FrmNew::cmdOK_Click()
+{
+    const int position = m_cmbChoix->currentIndex();
+    if (position < 0) {
+        showMessage(this, MessageIcon::Exclamation, QStringLiteral("Veuillez choisir la difficulté"));
+        return;
+    }
+    MakePuzzle(m_main.board(), gameRandom(), static_cast<std::int16_t>(position));
+    m_main.showPlaying(qs(LevelLine(m_cmbChoix->currentText().toStdString())));
+    gameState().SansAssistance = m_chkAssist->isChecked() ? kFalse : kTrue;
+    accept();
+}
+
+void FrmNew::cmdUndo_Click() { reject(); }
+
+void FrmNew::keyPressEvent(QKeyEvent* event)
+{
+    // Escape does not cancel this dialog; only the Cancel button does.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace taremo

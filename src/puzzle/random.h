@@ -1,0 +1,37 @@
+// The game's one pseudo-random generator.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+namespace taremo {
+
+class Random {
+public:
+    using Clock = std::function<std::uint64_t()>;
+
+    // Starts from the same fixed state every time; `clock` feeds the reseeds.
+    explicit Random(Clock clock = systemClock);
+
+    // A uniform value in [0, 1).
+    double next();
+
+    // Mixes the clock into the state. Draws never repeat because of a reseed, even when the
+    // clock has not moved since the last one.
+    void reseed();
+
+    // Back to the fixed starting state.
+    void restart();
+
+    // Nanoseconds of the system clock.
+    static std::uint64_t systemClock();
+
+private:
+    Clock m_clock;
+    std::uint64_t m_state;
+};
+
+// The generator of the running program, at its fixed state when the program starts.
+Random& gameRandom();
+
+} // namespace taremo

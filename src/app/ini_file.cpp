@@ -7,16 +7,17 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 #include <system_error>
 
 namespace taremo {
 namespace {
 
-constexpr std::size_t kChunkSize = 64 * 1024;    // bytes read from the file at a time
-constexpr std::size_t kMaxLineSize = 64 * 1024;  // bytes kept of one line; the rest is skipped
-constexpr int kSectionSearchLines = 20000;       // lines passed over looking for the section
-constexpr int kKeySearchLines = 200;             // lines read after the section for the key
+constexpr std::size_t kChunkSize = 64 * 1024;   // bytes read from the file at a time
+constexpr std::size_t kMaxLineSize = 64 * 1024; // bytes kept of one line; the rest is skipped
+constexpr int kSectionSearchLines = 20000;      // lines passed over looking for the section
+constexpr int kKeySearchLines = 200;            // lines read after the section for the key
 
 // std::fopen on a path; Windows needs the wide-character call to reach every file name.
 std::FILE* openFile(const std::filesystem::path& file, const char* mode)
@@ -282,6 +283,10 @@ bool overflows(const NumberParts& parts)
 std::string LireIni(const std::string& section, const std::string& key,
                     const std::filesystem::path& file, std::int16_t& matchLength)
 {
+    // Only a regular file is read: a FIFO would hold up the open and a device may never end.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error))
+        return {};
     LineReader reader(file);
     std::string line;
     if (!reader.next(line))
@@ -321,14 +326,14 @@ std::string FormatIniValue(const IniValue& value)
     if (const auto* number = std::get_if<std::int16_t>(&value))
         return std::to_string(*number);
     const float real = std::get<float>(value);
-    char text[64];
-    std::to_chars_result result;
     if (real == 0.0f)
         return "0"; // never "-0"
-    if (std::isfinite(real) && std::trunc(real) == real)
-        result = std::to_chars(text, text + sizeof text, real, std::chars_format::fixed);
-    else
-        result = std::to_chars(text, text + sizeof text, real);
+    // A whole number keeps all its digits (no exponent); anything else is the shortest text
+    // that reads back as the same float.
+    char text[64];
+    const bool whole = std::isfinite(real) && std::trunc(real) == real;
+    const auto result = whole ? std::to_chars(text, std::end(text), real, std::chars_format::fixed)
+                              : std::to_chars(text, std::end(text), real);
     return std::string(text, result.ptr);
 }
 

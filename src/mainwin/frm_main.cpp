@@ -257,7 +257,12 @@ void FrmMain::Language_Click() { showLanguageDialogFromMenu(*this); }
 
 void FrmMain::mnuQuit_Click() { close(); }
 
-void FrmMain::mnuReponse_Click() { announce(m_board.mnuReponse_Click()); }
+void FrmMain::mnuReponse_Click()
+{
+    const Announce result = m_board.mnuReponse_Click();
+    repaintBoard();
+    announce(result);
+}
 
 void FrmMain::mnuInfo_Click() { showAboutBox(*this); }
 

@@ -76,7 +76,12 @@ void FrmNew::Form_Load()
     m_cmdUndo->setText(qs(Traduction(14)));
     m_chkAssist->setText(qs(Traduction(15)));
     m_chkAssist->setChecked(gameState().SansAssistance == kFalse);
-    m_cmdOK->setFocus();
+}
+
+void FrmNew::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_cmdOK->setFocus(); // OK comes first in the tab order
 }
 
 void FrmNew::cmbChoix_Click(int position)

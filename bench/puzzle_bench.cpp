@@ -1,0 +1,34 @@
+// Making a puzzle on the core alone: one grid draw, 81 lookups, the opened cells.
+#include "puzzle/puzzle_maker.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_MakePuzzle(benchmark::State& state)
+{
+    taremo::GameState game;
+    taremo::Board board(game);
+    taremo::Random random;
+    const auto level = static_cast<std::int16_t>(state.range(0));
+    for (auto _ : state) {
+        taremo::MakePuzzle(board, random, level);
+        benchmark::DoNotOptimize(board.cell(80));
+    }
+}
+BENCHMARK(BM_MakePuzzle)->Arg(0)->Arg(5);
+
+void BM_FullBoardCheck(benchmark::State& state)
+{
+    taremo::GameState game;
+    taremo::Board board(game);
+    taremo::Random random;
+    taremo::MakePuzzle(board, random, 5);
+    for (int i = 0; i < 81; ++i)
+        board.cell(i).text = board.solutionText(i);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(board.Complet() && board.CasesJustes());
+}
+BENCHMARK(BM_FullBoardCheck);
+
+} // namespace

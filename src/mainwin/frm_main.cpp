@@ -242,7 +242,25 @@ void FrmMain::announce(Announce announce)
 void FrmMain::mnuNew_Click()
 {
     FrmNew dialog(*this);
-    dialog.exec();
+    const bool made = dialog.exec() == QDialog::Accepted;
+    activateWindow();
+    if (made)
+        focusOpenCell();
+}
+
+void FrmMain::focusOpenCell()
+{
+    // Back in play, the keyboard goes to an open cell at once: the one that had the focus if
+    // it is still open, else the first.
+    const auto* focused = dynamic_cast<CellEdit*>(focusWidget());
+    if (focused && focused->isEnabled())
+        return;
+    for (CellEdit* cell : m_txtCh) {
+        if (cell->isEnabled()) {
+            cell->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 void FrmMain::mnuFinir_Click()

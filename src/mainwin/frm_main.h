@@ -85,6 +85,7 @@ private:
     void Form_Load();
     void Form_Resize();
     void announce(Announce announce);
+    void focusOpenCell();
     void paintCell(int index);
 
     Board m_board;

@@ -31,7 +31,15 @@ void quietFatal(QtMsgType type, const QMessageLogContext&, const QString& messag
 {
     if (type != QtFatalMsg)
         return;
-    std::fprintf(stderr, "taremo: cannot start: %s\n", qPrintable(message.section(QLatin1Char('\n'), 0, 0)));
+    // The usual cause is a display that cannot be reached; say so in one line.
+    if (message.contains(QLatin1String("platform plugin"))) {
+        const char* display = std::getenv("DISPLAY");
+        std::fprintf(stderr, "taremo: cannot open the display \"%s\"; start the game from a "
+                             "desktop session.\n", display ? display : "");
+    } else {
+        std::fprintf(stderr, "taremo: cannot start: %s\n",
+                     qPrintable(message.section(QLatin1Char('\n'), 0, 0)));
+    }
     std::_Exit(1);
 }
 

@@ -4,6 +4,8 @@
 #include "app/ini_file.h"
 #include "puzzle/grid_catalogue.h"
 
+#include <cstdlib>
+
 namespace taremo {
 
 namespace {
@@ -146,6 +148,32 @@ void Board::mnuFinir_Click()
         c.enabled = false;
     }
     m_finirEnabled = false;
+}
+
+int Board::nearestOpenCell(int index, int dRow, int dColumn) const
+{
+    if (!validIndex(index))
+        return -1;
+    int best = -1;
+    int bestDistance = 0;
+    int bestSideways = 0;
+    for (int i = 0; i < kCellCount; ++i) {
+        const int rows = cellRow(i) - cellRow(index);
+        const int columns = cellColumn(i) - cellColumn(index);
+        const int ahead = rows * dRow + columns * dColumn; // steps in the arrow's direction
+        const int sideways = std::abs(rows * dColumn) + std::abs(columns * dRow);
+        if (ahead <= 0 || !cell(i).enabled)
+            continue;
+        // A cell on the same row or column always comes first, so the arrows follow the lines.
+        const int distance = ahead + sideways + (sideways > 0 ? 2 * kCellCount : 0);
+        if (best < 0 || distance < bestDistance ||
+            (distance == bestDistance && sideways < bestSideways)) {
+            best = i;
+            bestDistance = distance;
+            bestSideways = sideways;
+        }
+    }
+    return best;
 }
 
 } // namespace taremo

@@ -84,6 +84,11 @@ public:
     // Writes the solution into every cell, marks wrong digits, settles all, disables finishing.
     void mnuFinir_Click();
 
+    // The open cell nearest to `index` in direction (dRow, dColumn), one of the four unit
+    // steps, or -1 when there is none that way. Nearest counts rows plus columns, and on a
+    // tie the cell closest to the same row or column wins.
+    int nearestOpenCell(int index, int dRow, int dColumn) const;
+
     // The solution digit of cell `index` for the grid in play, as text.
     std::string solutionText(int index) const;
     // Whether the cell's text, read as a number, is its solution digit.

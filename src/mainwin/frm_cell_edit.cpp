@@ -27,6 +27,21 @@ bool producesCharacter(const QKeyEvent* event)
     return !text.isEmpty() && text.front() != QChar(0x7F);
 }
 
+// The arrow keys move between cells; with Shift or Ctrl they stay the field's own.
+bool arrowStep(const QKeyEvent* event, int& dRow, int& dColumn)
+{
+    if (event->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    dRow = dColumn = 0;
+    switch (event->key()) {
+    case Qt::Key_Left: dColumn = -1; return true;
+    case Qt::Key_Right: dColumn = 1; return true;
+    case Qt::Key_Up: dRow = -1; return true;
+    case Qt::Key_Down: dRow = 1; return true;
+    default: return false;
+    }
+}
+
 } // namespace
 
 CellEdit::CellEdit(FrmMain& form, int index, QWidget* parent)
@@ -46,8 +61,15 @@ void CellEdit::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    int dRow = 0;
+    int dColumn = 0;
+    if (arrowStep(event, dRow, dColumn)) {
+        event->accept();
+        m_form.txtCh_Arrow(m_index, dRow, dColumn);
+        return;
+    }
     if (event->key() == Qt::Key_Backspace || !producesCharacter(event)) {
-        // Backspace, Delete, Home, End and the arrows act as in any text field.
+        // Backspace, Delete, Home and End act as in any text field.
         QLineEdit::keyPressEvent(event);
         m_form.txtCh_FieldEdited(m_index);
         return;

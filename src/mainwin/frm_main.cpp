@@ -304,6 +304,13 @@ void FrmMain::txtCh_FieldEdited(int index)
 
 void FrmMain::txtCh_GotFocus(int index) { m_board.txtCh_GotFocus(index); }
 
+void FrmMain::txtCh_Arrow(int index, int dRow, int dColumn)
+{
+    const int target = m_board.nearestOpenCell(index, dRow, dColumn);
+    if (target >= 0)
+        txtCh(target)->setFocus(Qt::OtherFocusReason);
+}
+
 void FrmMain::txtCh_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos)
 {
     const int vbButton = button == Qt::LeftButton ? 1 : button == Qt::RightButton ? 2 : 4;

@@ -72,6 +72,8 @@ public:
     void txtCh_KeyPress(int index, const QString& typed);
     void txtCh_FieldEdited(int index);
     void txtCh_GotFocus(int index);
+    // An arrow key in cell `index`: the focus moves to the nearest open cell that way.
+    void txtCh_Arrow(int index, int dRow, int dColumn);
     void txtCh_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos);
 
 protected:

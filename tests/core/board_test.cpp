@@ -204,3 +204,26 @@ TEST(BoardMouse, SecondLeftPressOnTheCurrentCellOpensTheAnswerMenu)
 
 } // namespace
 } // namespace taremo
+
+namespace taremo {
+namespace {
+
+TEST(BoardArrows, FindTheNearestOpenCellWithoutWrapping)
+{
+    GameState state;
+    Board board(state);
+    testing::setUpGrid1(board, {0, 4, 10, 36, 44, 80});
+    EXPECT_EQ(board.nearestOpenCell(0, 0, 1), 4) << "the same row comes first";
+    EXPECT_EQ(board.nearestOpenCell(10, 0, -1), 0) << "off the line, the nearest";
+    EXPECT_EQ(board.nearestOpenCell(4, 1, 0), 10);
+    EXPECT_EQ(board.nearestOpenCell(40, -1, 0), 4);
+    EXPECT_EQ(board.nearestOpenCell(36, 0, 1), 44);
+    EXPECT_EQ(board.nearestOpenCell(0, -1, 0), -1) << "no wrapping past the top";
+    EXPECT_EQ(board.nearestOpenCell(80, 0, 1), -1);
+    EXPECT_EQ(board.nearestOpenCell(44, 1, 0), 80);
+    board.mnuFinir_Click();
+    EXPECT_EQ(board.nearestOpenCell(0, 0, 1), -1) << "a settled board has nowhere to go";
+}
+
+} // namespace
+} // namespace taremo

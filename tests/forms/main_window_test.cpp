@@ -243,6 +243,28 @@ TEST_F(MainWindow, UnassistedGameIsWonWhenFullAndRight)
     EXPECT_FALSE(main.mnuFinir()->isEnabled());
 }
 
+TEST_F(MainWindow, ArrowsMoveBetweenOpenCellsAndCellsHaveNames)
+{
+    FrmMain& main = showMain();
+    newGrid(main, 5, true);
+    const auto open = openCells(main);
+    CellEdit* first = main.txtCh(open[0]);
+    first->setFocus();
+    const int target = main.board().nearestOpenCell(open[0], 0, 1);
+    ASSERT_GE(target, 0);
+    QTest::keyClick(first, Qt::Key_Right);
+    EXPECT_TRUE(main.txtCh(target)->hasFocus());
+    EXPECT_EQ(main.board().CaseCourante(), target);
+    EXPECT_EQ(main.txtCh(target)->text(), QString()) << "an arrow types nothing";
+
+    EXPECT_EQ(main.txtCh(open[0])->accessibleName(),
+              QStringLiteral("Row %1, column %2").arg(open[0] / 9 + 1).arg(open[0] % 9 + 1));
+    int given = 0;
+    while (main.txtCh(given)->isEnabled())
+        ++given;
+    EXPECT_TRUE(main.txtCh(given)->accessibleName().endsWith(QStringLiteral(", given")));
+}
+
 TEST_F(MainWindow, F4FinishesTheGrid)
 {
     FrmMain& main = showMain();

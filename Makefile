@@ -19,5 +19,10 @@ run: build
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+.PHONY: bench
+bench: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/taremo_bench --benchmark_min_time=0.05
+	@python3 bench/startup.py --build $(BUILD)
+
 clean:
 	rm -rf $(BUILD)

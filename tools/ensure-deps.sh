@@ -7,6 +7,7 @@ packages=(
     g++ make cmake ninja-build
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    pkg-config libxcb1-dev xvfb
 )
 
 missing=()

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ make cmake ninja-build
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils
     pkg-config libxcb1-dev xvfb
 )
 

@@ -68,6 +68,8 @@ protected:
         std::filesystem::permissions(m_dir, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(m_dir, ec);
+        if (!m_outside.empty())
+            std::filesystem::remove_all(m_outside, ec);
     }
 
     FrmMain& showMain()
@@ -105,7 +107,15 @@ protected:
         EXPECT_TRUE(answered);
     }
 
+    // A file path in a folder of its own, outside the game's folder.
+    std::filesystem::path makeTempFileOutside()
+    {
+        m_outside = makeTempDir();
+        return m_outside / "outside.txt";
+    }
+
     std::filesystem::path m_dir;
+    std::filesystem::path m_outside;
     MessageRecorder m_messages;
 };
 

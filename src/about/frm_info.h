@@ -1,9 +1,78 @@
 // The About box: version, keyboard shortcuts and the rating link.
 #pragma once
 
+#include <QDialog>
+#include <QLabel>
+
+#include <functional>
+
+class QFrame;
+class QPushButton;
+
 namespace taremo {
 
 class FrmMain;
+
+// A label the player can click, or press Enter or Space on when it has the focus.
+class LinkLabel : public QLabel {
+public:
+    LinkLabel(const QString& text, QWidget* parent, std::function<void()> onClick);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::function<void()> m_onClick;
+};
+
+// A word-wrapped label whose text lays its items out with runs of blanks: each run of two or
+// more blanks starts a new line, whatever the font's widths (text() keeps the blanks).
+class RunsLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    // The lines as painted in the label's width: one per item, more if an item is too wide.
+    QStringList displayLines() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+class FrmInfo : public QDialog {
+public:
+    explicit FrmInfo(QWidget* parent = nullptr);
+
+    QFrame* Frame1() const { return m_frame1; }
+    QLabel* Image1() const { return m_image1; }
+    QLabel* Image2() const { return m_image2; }
+    QLabel* Label2() const { return m_label2; }
+    QLabel* lblVersion() const { return m_lblVersion; }
+    QLabel* lblVote() const { return m_lblVote; }
+    QLabel* Label4() const { return m_label4; }
+    RunsLabel* Label3() const { return m_label3; }
+    QPushButton* cmdOK() const { return m_cmdOK; }
+
+    // Opens the rating page, tells the player when that failed, then closes the box.
+    void lblVote_Click();
+    void cmdOK_Click();
+
+private:
+    void createFrame();
+    void createControls();
+    void Form_Load();
+
+    QFrame* m_frame1 = nullptr;
+    QLabel* m_image1 = nullptr;
+    QLabel* m_image2 = nullptr;
+    QLabel* m_label2 = nullptr;
+    QLabel* m_lblVersion = nullptr;
+    QLabel* m_lblVote = nullptr;
+    QLabel* m_label4 = nullptr;
+    RunsLabel* m_label3 = nullptr;
+    QPushButton* m_cmdOK = nullptr;
+};
 
 // Opens the About box modally over the main window.
 void showAboutBox(FrmMain& main);

@@ -1,0 +1,18 @@
+// The two calls the rating link needs from the platform: which program opens web pages, and
+// starting that program on an address.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace taremo {
+
+// The full path of the program the desktop opens `htmlFile` with (UTF-8), or "" when there
+// is none or it cannot be found. `htmlFile` should exist: Windows asks about a real file.
+std::string findBrowserFor(const std::filesystem::path& htmlFile);
+
+// Starts `browser` on `address`, passed as one argument, without waiting for it. Returns
+// false when the program could not be started.
+bool startBrowser(const std::string& browser, const std::string& address);
+
+} // namespace taremo

@@ -124,13 +124,6 @@ void FrmMain::createBoard(QWidget* central)
     font.setPointSizeF(13.5);
     font.setWeight(QFont::Normal);
     m_fraGrille->setFont(font);
-    for (int i = 0; i < kCellCount; ++i) {
-        auto* cell = new CellEdit(*this, i, m_fraGrille);
-        cell->setGeometry(px(columnLeftTwips(cellColumn(i))), px(rowTopTwips(cellRow(i))),
-                          px(615), px(495));
-        m_txtCh[static_cast<std::size_t>(i)] = cell;
-        paintCell(i);
-    }
     m_fraGrille->hide();
 
     m_lblNiveau = new QLabel(central);
@@ -138,6 +131,29 @@ void FrmMain::createBoard(QWidget* central)
     m_lblNiveau->setGeometry(px(120), px(5160), px(5895), px(255));
     m_lblNiveau->setAlignment(Qt::AlignCenter);
     m_lblNiveau->hide();
+}
+
+// The cells are built on first use, normally the first new grid: until then the title picture
+// stands in for the board, and the window opens sooner and smaller without 81 hidden fields.
+void FrmMain::createCells()
+{
+    if (m_txtCh[0] != nullptr)
+        return;
+    for (int i = 0; i < kCellCount; ++i) {
+        auto* cell = new CellEdit(*this, i, m_fraGrille);
+        cell->setGeometry(px(columnLeftTwips(cellColumn(i))), px(rowTopTwips(cellRow(i))),
+                          px(615), px(495));
+        if (m_fraGrille->isVisible())
+            cell->show(); // a child added to a visible parent stays hidden otherwise
+        m_txtCh[static_cast<std::size_t>(i)] = cell;
+        paintCell(i);
+    }
+}
+
+CellEdit* FrmMain::txtCh(int index)
+{
+    createCells();
+    return m_txtCh.at(static_cast<std::size_t>(index));
 }
 
 void FrmMain::createTitle(QWidget* central)
@@ -223,6 +239,7 @@ void FrmMain::paintCell(int index)
 
 void FrmMain::repaintBoard()
 {
+    createCells();
     for (int i = 0; i < kCellCount; ++i)
         paintCell(i);
     m_mnuFinir->setEnabled(m_board.finirEnabled());
@@ -252,6 +269,7 @@ void FrmMain::focusOpenCell()
 {
     // Back in play, the keyboard goes to an open cell at once: the one that had the focus if
     // it is still open, else the first.
+    createCells();
     const auto* focused = dynamic_cast<CellEdit*>(focusWidget());
     if (focused && focused->isEnabled())
         return;

@@ -41,7 +41,8 @@ public:
     explicit FrmMain(QWidget* parent = nullptr);
 
     Board& board() { return m_board; }
-    CellEdit* txtCh(int index) const { return m_txtCh.at(static_cast<std::size_t>(index)); }
+    // Cell `index`; the first call builds all 81.
+    CellEdit* txtCh(int index);
     QLabel* lblNiveau() const { return m_lblNiveau; }
     QWidget* fraGrille() const { return m_fraGrille; }
     QLabel* Image1() const { return m_image1; }
@@ -83,6 +84,7 @@ protected:
 private:
     void createMenus();
     void createBoard(QWidget* central);
+    void createCells();
     void createTitle(QWidget* central);
     void Form_Load();
     void Form_Resize();

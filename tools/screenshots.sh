@@ -21,7 +21,8 @@ window() { xdotool search --sync --onlyvisible --name "$1" | head -1; }
 shoot() { sleep 0.6; import -window "$1" "$out/$2"; echo "wrote $out/$2"; }
 
 # First start: no start.ini, so the flags come first.
-"$game/taremo" &
+"$game/taremo" 2>/dev/null &
+gamepid=$!
 langue=$(xdotool search --sync --onlyvisible --class taremo | head -1)
 shoot "$langue" language.png
 # The English flag (first button): 1575 x 855 twips at 360, 600.
@@ -33,7 +34,7 @@ xdotool key F2
 sleep 0.6
 dialog=$(xdotool getactivewindow 2>/dev/null || xdotool search --onlyvisible --class taremo | tail -1)
 shoot "$dialog" new-grid.png
-xdotool key Down Return
+xdotool key Return
 sleep 0.6
 xdotool windowfocus --sync "$main"
 xdotool key 1 Right 2 Right 3 Down 4 Tab 5
@@ -44,4 +45,9 @@ sleep 0.6
 about=$(xdotool search --onlyvisible --class taremo | tail -1)
 shoot "$about" about.png
 xdotool key Return
+sleep 0.4
+xdotool windowfocus --sync "$main"
+xdotool key F4
+shoot "$main" finished.png
 xdotool key F3
+wait "$gamepid" || true

@@ -55,11 +55,17 @@ int main(int argc, char* argv[])
     const QtMessageHandler previous = qInstallMessageHandler(quietFatal);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/icon.png")));
+    // The one icon of every window, the main window's included. Made from the decoded picture
+    // rather than the file name, which would first look for an icon engine plugin for ".png".
+    QApplication::setWindowIcon(
+        QPixmap::fromImage(QImage(QStringLiteral(":/resources/icon.png"))));
 
     if (taremo::Main(taremo::programDir(), taremo::gameState()) == taremo::FirstWindow::Main)
         taremo::frmMain().show();
     else
         taremo::showLanguageDialogFirstStart();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The main window must go while the toolkit is still there, not among the static objects.
+    taremo::unloadFrmMain();
+    return status;
 }

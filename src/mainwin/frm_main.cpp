@@ -66,7 +66,6 @@ FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent), m_board(gameState())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("  ta | re | mo"));
-    setWindowIcon(QIcon(QStringLiteral(":/resources/icon.png")));
     auto* central = new QWidget(this);
     setCentralWidget(central);
     createMenus();
@@ -160,7 +159,9 @@ void FrmMain::createTitle(QWidget* central)
 {
     m_image1 = new TitlePicture(*this, central);
     m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setPixmap(QPixmap(QStringLiteral(":/resources/title.png")));
+    // Decoded straight into a pixmap: QPixmap's own loader would also stamp a cache key with
+    // the file's date, which sets up the time zone for nothing.
+    m_image1->setPixmap(QPixmap::fromImage(QImage(QStringLiteral(":/resources/title.png"))));
     m_image1->resize(px(kPictureWidthTwips), px(kPictureHeightTwips));
     m_image1->setAccessibleName(QStringLiteral("Title picture: click for a new grid"));
     m_image1->setCursor(Qt::PointingHandCursor);

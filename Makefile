@@ -1,8 +1,17 @@
-# The two commands of the README: `make run` and `make test`.
+# The two commands of the README: `make run` and `make test`; `make fuzz` for long fuzz runs.
 BUILD ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+FUZZ_SECONDS ?= 300
 
-.PHONY: run test deps configure build clean
+# A ctest piped into tee must still fail its step.
+SHELL := bash
+.SHELLFLAGS := -o pipefail -c
+
+CTEST = QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+.PHONY: run test deps configure build clean test-plain test-asan test-fuzz fuzz-build fuzz
 
 deps:
 	@bash tools/ensure-deps.sh
@@ -16,8 +25,42 @@ build: configure
 run: build
 	@$(BUILD)/taremo
 
-test: build
-	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+# Three runs: the tests of the normal build, the same tests built with the address and
+# undefined-behaviour sanitizers and warnings as errors, and a short run of each fuzzer. The
+# last line is one summary of all three, as ctest words its own.
+test: test-plain test-asan test-fuzz
+	@echo "Normal build, sanitizer build and fuzz runs together:"
+	@cat $(BUILD)/ctest.log $(ASAN_BUILD)/ctest.log $(FUZZ_BUILD)/ctest.log | awk \
+	    '/tests failed out of/ { failed += $$4; total += $$NF } \
+	     END { printf "%d%% tests passed, %d tests failed out of %d\n", \
+	           total ? 100 * (total - failed) / total : 0, failed, total }'
+
+test-plain: build
+	@cd $(BUILD) && $(CTEST) | tee ctest.log
+
+# Leak checking stays on there: Qt's offscreen platform and fontconfig leave nothing unreachable
+# at exit, so the tests need no leak suppressions.
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DTAREMO_SANITIZE=ON -DTAREMO_WERROR=ON -DTAREMO_BENCH=OFF >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && $(CTEST) | tee ctest.log
+
+# The fuzzers need clang's libFuzzer; their build holds the core and nothing of the toolkit.
+fuzz-build: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DTAREMO_FUZZ=ON -DTAREMO_WERROR=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+test-fuzz: fuzz-build
+	@cd $(FUZZ_BUILD) && ctest --output-on-failure -j $(JOBS) | tee ctest.log
+
+# Each fuzzer for FUZZ_SECONDS; what they find is kept in $(FUZZ_BUILD)/fuzz/<target>.
+fuzz: fuzz-build
+	@for target in settings board; do \
+	    bash fuzz/run.sh $(FUZZ_BUILD)/fuzz/$${target}_fuzzer $$target $(FUZZ_SECONDS) \
+	        $(FUZZ_BUILD)/fuzz/$$target || exit 1; \
+	done
 
 .PHONY: bench
 bench: build
@@ -25,4 +68,4 @@ bench: build
 	@python3 bench/startup.py --build $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

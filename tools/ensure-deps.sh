@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils
     pkg-config libxcb1-dev xvfb
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,0 +1,21 @@
+# The game's executable must never look for its libraries in the folder it is started from.
+# The loader reads an empty run path entry (a leading, trailing or doubled colon) as exactly
+# that, and a relative entry as a folder below it.
+execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${OBJDUMP} -p ${EXE} failed: ${result}")
+endif()
+string(REGEX MATCHALL "R(UN)?PATH +[^\n]*" lines "${dump}")
+foreach(line IN LISTS lines)
+    string(REGEX REPLACE "^R(UN)?PATH +" "" value "${line}")
+    string(STRIP "${value}" value)
+    if(value STREQUAL "" OR value MATCHES "^:|::|:$")
+        message(FATAL_ERROR "empty entry in the run path of ${EXE}: \"${value}\"")
+    endif()
+    string(REPLACE ":" ";" entries "${value}")
+    foreach(entry IN LISTS entries)
+        if(NOT entry MATCHES "^(/|\\$ORIGIN)")
+            message(FATAL_ERROR "relative entry \"${entry}\" in the run path of ${EXE}")
+        endif()
+    endforeach()
+endforeach()

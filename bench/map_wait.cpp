@@ -1,6 +1,9 @@
 // Starts one command and waits, on the X connection, for its first top-level window to be
 // mapped; then lets it settle, reads its peak memory and stops it. One line on stdout:
-//   map_ms=<ms from spawn to MapNotify> hwm_kib=<VmHWM> rss_kib=<VmRSS> pid=<pid>
+//   map_ms=<ms from spawn to MapNotify> cpu_ms=<CPU time used by then> hwm_kib=<VmHWM>
+//   rss_kib=<VmRSS> pid=<pid>
+// The CPU time, summed over the program's threads, hardly moves with other load on the machine,
+// unlike map_ms; it helps tell a real change from noise.
 // Used by bench/startup.py; exit status 0 on success, 1 if no window came, 2 on misuse.
 #include <xcb/xcb.h>
 
@@ -11,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -41,6 +45,21 @@ void readMemory(pid_t pid, long& hwm, long& rss)
         else if (line.rfind("VmRSS:", 0) == 0)
             rss = std::strtol(line.c_str() + 6, nullptr, 10);
     }
+}
+
+// Time on the CPU so far of all the threads of `pid`, from /proc/PID/task/*/schedstat (ns).
+double cpuMs(pid_t pid)
+{
+    double ns = 0.0;
+    std::error_code error;
+    for (const auto& task : std::filesystem::directory_iterator(
+             "/proc/" + std::to_string(pid) + "/task", error)) {
+        std::ifstream stat(task.path() / "schedstat");
+        double run = 0.0;
+        if (stat >> run)
+            ns += run;
+    }
+    return ns / 1e6;
 }
 
 // The _NET_WM_PID of `window`, or 0 when it has none.
@@ -139,15 +158,19 @@ int main(int argc, char* argv[])
     const auto deadline = start + std::chrono::duration<double>(timeout);
     const int fd = xcb_get_file_descriptor(conn);
     double mapMs = -1.0;
+    double mapCpuMs = -1.0;
     while (mapMs < 0.0) {
         while (xcb_generic_event_t* event = xcb_poll_for_event(conn)) {
             const auto now = Clock::now();
             if ((event->response_type & 0x7F) == XCB_MAP_NOTIFY) {
                 const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
                 if (map->event == root && !map->override_redirect) {
+                    const double cpu = cpuMs(pid);
                     const pid_t owner = windowPid(conn, map->window, pidAtom);
-                    if (owner == 0 || owner == pid)
+                    if (owner == 0 || owner == pid) {
                         mapMs = std::chrono::duration<double, std::milli>(now - start).count();
+                        mapCpuMs = cpu;
+                    }
                 }
             }
             std::free(event);
@@ -182,7 +205,8 @@ int main(int argc, char* argv[])
     long hwm = -1;
     long rss = -1;
     readMemory(pid, hwm, rss);
-    std::printf("map_ms=%.3f hwm_kib=%ld rss_kib=%ld pid=%d\n", mapMs, hwm, rss, static_cast<int>(pid));
+    std::printf("map_ms=%.3f cpu_ms=%.3f hwm_kib=%ld rss_kib=%ld pid=%d\n", mapMs, mapCpuMs, hwm,
+                rss, static_cast<int>(pid));
     std::fflush(stdout);
     stopGroup(pid);
     xcb_disconnect(conn);

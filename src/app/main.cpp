@@ -1,4 +1,5 @@
 // The program's entry: restore the stored choices, then show the first window.
+#include "app/qt_packed_picture.h"
 #include "app/qt_paths.h"
 #include "app/startup.h"
 #include "lang/frm_langue.h"
@@ -55,10 +56,8 @@ int main(int argc, char* argv[])
     const QtMessageHandler previous = qInstallMessageHandler(quietFatal);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
-    // The one icon of every window, the main window's included. Made from the decoded picture
-    // rather than the file name, which would first look for an icon engine plugin for ".png".
-    QApplication::setWindowIcon(
-        QPixmap::fromImage(QImage(QStringLiteral(":/resources/icon.png"))));
+    // The one icon of every window, the main window's included.
+    QApplication::setWindowIcon(QPixmap::fromImage(taremo::unpack(taremo::kIconPicture)));
 
     if (taremo::Main(taremo::programDir(), taremo::gameState()) == taremo::FirstWindow::Main)
         taremo::frmMain().show();

@@ -3,6 +3,7 @@
 
 #include "about/frm_info.h"
 #include "app/qt_message_box.h"
+#include "app/qt_packed_picture.h"
 #include "app/qt_paths.h"
 #include "app/startup.h"
 #include "lang/frm_langue.h"
@@ -159,9 +160,7 @@ void FrmMain::createTitle(QWidget* central)
 {
     m_image1 = new TitlePicture(*this, central);
     m_image1->setObjectName(QStringLiteral("Image1"));
-    // Decoded straight into a pixmap: QPixmap's own loader would also stamp a cache key with
-    // the file's date, which sets up the time zone for nothing.
-    m_image1->setPixmap(QPixmap::fromImage(QImage(QStringLiteral(":/resources/title.png"))));
+    m_image1->setPixmap(QPixmap::fromImage(unpack(kTitlePicture)));
     m_image1->resize(px(kPictureWidthTwips), px(kPictureHeightTwips));
     m_image1->setAccessibleName(QStringLiteral("Title picture: click for a new grid"));
     m_image1->setCursor(Qt::PointingHandCursor);

@@ -3,19 +3,17 @@
 
 #include "about/rating_link.h"
 #include "about/version.h"
+#include "app/qt_fit_text.h"
 #include "app/qt_message_box.h"
 #include "app/qt_paths.h"
 #include "lang/texts.h"
 #include "mainwin/frm_main.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QTextLayout>
 
 namespace taremo {
@@ -60,17 +58,6 @@ const QStringList kSansFamilies = {QStringLiteral("MS Sans Serif"),
 
 // Narrows the label's font, from its set size down, until its one line fits: the caption was
 // measured for a narrow font that not every desktop has.
-void shrinkToFit(QLabel* label, qreal points)
-{
-    constexpr qreal kSmallest = 8.0;
-    QFont font = label->font();
-    font.setPointSizeF(points);
-    while (font.pointSizeF() > kSmallest &&
-           QFontMetrics(font).horizontalAdvance(label->text()) > label->contentsRect().width())
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    label->setFont(font);
-}
-
 QLabel* picture(QWidget* parent, const char* resource)
 {
     auto* label = new QLabel(parent);
@@ -84,7 +71,6 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent, std::function<void()>
     : QLabel(text, parent), m_onClick(std::move(onClick))
 {
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(text);
 }
 
@@ -93,33 +79,6 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
     // Like a button: the click counts only when released over the label.
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         m_onClick();
-}
-
-void LinkLabel::keyPressEvent(QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        m_onClick();
-        break;
-    default:
-        QLabel::keyPressEvent(event);
-    }
-}
-
-void LinkLabel::paintEvent(QPaintEvent* event)
-{
-    QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    // Round the words only, as a link in a page would be.
-    const QSize words = fontMetrics().size(Qt::TextSingleLine, text()) + QSize(6, 2);
-    option.rect = QStyle::alignedRect(layoutDirection(), alignment(), words, contentsRect());
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 QStringList RunsLabel::displayLines() const
@@ -154,10 +113,10 @@ void RunsLabel::paintEvent(QPaintEvent*)
     }
 }
 
-FrmInfo::FrmInfo(QWidget* parent) : QDialog(parent)
+FrmInfo::FrmInfo(QWidget* parent) : PlainDialog(parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
-    // No title bar and no close box: the box is left through OK, Escape or the link.
+    // No title bar and no close box: the box is left through OK or the link only.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(px(6300), px(4830));
     createFrame();
@@ -209,7 +168,6 @@ void FrmInfo::createControls()
     m_lblVote->setFont(voteFont);
     m_lblVote->setAlignment(Qt::AlignCenter);
     setColour(m_lblVote, QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
-    setTabOrder(m_cmdOK, m_lblVote);
 
     m_label4 = place(new QLabel(this), "Label4", 120, 3720, 2175, 375);
     m_label4->setFont(fontOf(kSansFamilies, kLabel4Points));
@@ -234,7 +192,7 @@ void FrmInfo::Form_Load()
     const VersionNumbers version = programVersion();
     m_lblVersion->setText(qs(formatVersion(version.major, version.minor, version.revision)));
     m_label4->setText(qs(Traduction(30)));
-    shrinkToFit(m_label4, kLabel4Points);
+    shrinkToFit(m_label4, kLabel4Points, 8.0);
     m_label3->setText(qs(Traduction(31)));
     m_cmdOK->setFocus();
 }

@@ -1,7 +1,8 @@
 // The About box: version, keyboard shortcuts and the rating link.
 #pragma once
 
-#include <QDialog>
+#include "app/qt_plain_dialog.h"
+
 #include <QLabel>
 
 #include <functional>
@@ -13,15 +14,13 @@ namespace taremo {
 
 class FrmMain;
 
-// A label the player can click, or press Enter or Space on when it has the focus.
+// A label the player can click, like a link; as any label, it takes no focus.
 class LinkLabel : public QLabel {
 public:
     LinkLabel(const QString& text, QWidget* parent, std::function<void()> onClick);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     std::function<void()> m_onClick;
@@ -40,7 +39,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-class FrmInfo : public QDialog {
+class FrmInfo : public PlainDialog {
 public:
     explicit FrmInfo(QWidget* parent = nullptr);
 

@@ -50,10 +50,9 @@ bool writeTempPage(const std::filesystem::path& file)
 LinkOutcome RatingLink::findBrowser(const std::filesystem::path& programDir)
 {
     const auto page = programDir / kTempPageName;
-    const bool created = writeTempPage(page);
-    // The look-up runs even without the page: some desktops answer from the name alone.
-    m_browser = trim(findBrowserFor(page));
-    if (created) {
+    // Without the page (a folder the player may not write to) there is nothing to look up.
+    if (writeTempPage(page)) {
+        m_browser = trim(findBrowserFor(page));
         std::error_code error;
         std::filesystem::remove(page, error);
     }

@@ -59,10 +59,13 @@ int main(int argc, char* argv[])
     // The one icon of every window, the main window's included.
     QApplication::setWindowIcon(QPixmap::fromImage(taremo::unpack(taremo::kIconPicture)));
 
-    if (taremo::Main(taremo::programDir(), taremo::gameState()) == taremo::FirstWindow::Main)
+    if (taremo::Main(taremo::programDir(), taremo::gameState()) == taremo::FirstWindow::Main) {
         taremo::frmMain().show();
-    else
+        // Asked for at once, so that the keys reach the game even with no window manager.
+        taremo::frmMain().activateWindow();
+    } else {
         taremo::showLanguageDialogFirstStart();
+    }
     const int status = QApplication::exec();
     // The main window must go while the toolkit is still there, not among the static objects.
     taremo::unloadFrmMain();

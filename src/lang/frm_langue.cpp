@@ -46,7 +46,7 @@ QIcon noIcon()
 
 } // namespace
 
-FrmLangue::FrmLangue(QWidget* parent) : QDialog(parent)
+FrmLangue::FrmLangue(QWidget* parent) : PlainDialog(parent)
 {
     setObjectName(QStringLiteral("frmLangue"));
     setWindowTitle(QString());
@@ -93,6 +93,7 @@ void FrmLangue::cmdLangue_Click(int index)
     main.ChangeLangue();
     accept();
     main.show();
+    main.activateWindow();
     if (!saved) {
         showMessage(&main, MessageIcon::Exclamation,
                     QStringLiteral("The language could not be saved: the game's folder or its "
@@ -106,6 +107,7 @@ void showLanguageDialogFirstStart()
     auto* dialog = new FrmLangue();
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
+    dialog->activateWindow();
 }
 
 void showLanguageDialogFromMenu(FrmMain& main)

@@ -1,7 +1,7 @@
 // The language dialog: five flag buttons, one per language.
 #pragma once
 
-#include <QDialog>
+#include "app/qt_plain_dialog.h"
 
 #include <array>
 #include <cstddef>
@@ -13,7 +13,7 @@ namespace taremo {
 
 class FrmMain;
 
-class FrmLangue : public QDialog {
+class FrmLangue : public PlainDialog {
 public:
     static constexpr int kLanguageCount = 5;
 

@@ -27,7 +27,8 @@ bool producesCharacter(const QKeyEvent* event)
     return !text.isEmpty() && text.front() != QChar(0x7F);
 }
 
-// The arrow keys move between cells; with Shift or Ctrl they stay the field's own.
+} // namespace
+
 bool arrowStep(const QKeyEvent* event, int& dRow, int& dColumn)
 {
     if (event->modifiers() & ~Qt::KeypadModifier)
@@ -42,8 +43,6 @@ bool arrowStep(const QKeyEvent* event, int& dRow, int& dColumn)
     }
 }
 
-} // namespace
-
 CellEdit::CellEdit(FrmMain& form, int index, QWidget* parent)
     : QLineEdit(parent), m_form(form), m_index(index)
 {
@@ -57,7 +56,9 @@ CellEdit::CellEdit(FrmMain& form, int index, QWidget* parent)
 
 void CellEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (isBlockedEdit(event)) {
+    // Ctrl+V and the like carry a control character, which the board takes as any other
+    // key; Shift+Insert and Shift+Delete carry none and are dropped.
+    if (isBlockedEdit(event) && !producesCharacter(event)) {
         event->accept();
         return;
     }

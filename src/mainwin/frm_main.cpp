@@ -2,6 +2,7 @@
 #include "mainwin/frm_main.h"
 
 #include "about/frm_info.h"
+#include "app/qt_fit_text.h"
 #include "app/qt_message_box.h"
 #include "app/qt_packed_picture.h"
 #include "app/qt_paths.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -215,6 +217,7 @@ void FrmMain::showPlaying(const QString& levelLine)
 {
     repaintBoard();
     m_lblNiveau->setText(levelLine);
+    shrinkToFit(m_lblNiveau, QApplication::font(m_lblNiveau).pointSizeF());
     m_fraGrille->show();
     m_lblNiveau->show();
     m_image1->hide();
@@ -231,6 +234,10 @@ void FrmMain::paintCell(int index)
     if (edit->text() != text)
         edit->setText(text);
     edit->setPalette(cellPalette(cell, QApplication::palette(edit)));
+    // A cell settled under the keyboard keeps the current cell where it was: the focus leaves
+    // it for no other cell (the toolkit would pass it on to the next one in the tab order).
+    if (!cell.enabled && edit->hasFocus())
+        edit->clearFocus();
     edit->setEnabled(cell.enabled);
     edit->setAccessibleName(cellAccessibleName(index, cell));
     m_painted[i] = cell;
@@ -289,7 +296,11 @@ void FrmMain::mnuFinir_Click()
     repaintBoard();
 }
 
-void FrmMain::Language_Click() { showLanguageDialogFromMenu(*this); }
+void FrmMain::Language_Click()
+{
+    showLanguageDialogFromMenu(*this);
+    activateWindow();
+}
 
 void FrmMain::mnuQuit_Click() { close(); }
 
@@ -300,7 +311,11 @@ void FrmMain::mnuReponse_Click()
     announce(result);
 }
 
-void FrmMain::mnuInfo_Click() { showAboutBox(*this); }
+void FrmMain::mnuInfo_Click()
+{
+    showAboutBox(*this);
+    activateWindow();
+}
 
 void FrmMain::txtCh_KeyPress(int index, const QString& typed)
 {
@@ -321,6 +336,19 @@ void FrmMain::txtCh_FieldEdited(int index)
 }
 
 void FrmMain::txtCh_GotFocus(int index) { m_board.txtCh_GotFocus(index); }
+
+void FrmMain::keyPressEvent(QKeyEvent* event)
+{
+    // With no cell focused (the current one was just settled), the arrows start from it.
+    int dRow = 0;
+    int dColumn = 0;
+    if (m_fraGrille->isVisible() && arrowStep(event, dRow, dColumn)) {
+        event->accept();
+        txtCh_Arrow(m_board.CaseCourante(), dRow, dColumn);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
 
 void FrmMain::txtCh_Arrow(int index, int dRow, int dColumn)
 {

@@ -9,12 +9,17 @@
 #include <array>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 
 namespace taremo {
 
 class FrmMain;
+
+// The step of an arrow key between cells, or false for any other key (or an arrow with Shift or
+// Ctrl, which stays the text field's own).
+bool arrowStep(const QKeyEvent* event, int& dRow, int& dColumn);
 
 // One cell of the board: a text field whose input goes through the board's rules.
 class CellEdit : public QLineEdit {
@@ -78,6 +83,7 @@ public:
     void txtCh_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -1,6 +1,7 @@
 // The new-grid dialog.
 #include "puzzle/frm_new.h"
 
+#include "app/qt_fit_text.h"
 #include "app/qt_message_box.h"
 #include "lang/texts.h"
 #include "mainwin/frm_main.h"
@@ -29,7 +30,7 @@ W* place(W* widget, const char* name, int left, int top, int width, int height)
 
 } // namespace
 
-FrmNew::FrmNew(FrmMain& main) : QDialog(&main), m_main(main)
+FrmNew::FrmNew(FrmMain& main) : PlainDialog(&main), m_main(main)
 {
     setObjectName(QStringLiteral("frmNew"));
     setWindowTitle(QString());
@@ -73,6 +74,7 @@ void FrmNew::Form_Load()
     m_cmbChoix->setCurrentIndex(position >= 0 && position < kDifficultyCount ? position : -1);
     cmbChoix_Click(m_cmbChoix->currentIndex());
     m_label1->setText(qs(Traduction(12)));
+    shrinkToFit(m_label1);
     m_cmdUndo->setText(qs(Traduction(14)));
     m_chkAssist->setText(qs(Traduction(15)));
     m_chkAssist->setChecked(gameState().SansAssistance == kFalse);
@@ -80,7 +82,7 @@ void FrmNew::Form_Load()
 
 void FrmNew::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
+    PlainDialog::showEvent(event);
     m_cmdOK->setFocus(); // OK comes first in the tab order
 }
 
@@ -103,15 +105,5 @@ void FrmNew::cmdOK_Click()
 }
 
 void FrmNew::cmdUndo_Click() { reject(); }
-
-void FrmNew::keyPressEvent(QKeyEvent* event)
-{
-    // Escape does not cancel this dialog; only the Cancel button does.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
 
 } // namespace taremo

@@ -1,7 +1,7 @@
 // The new-grid dialog: a difficulty, the assistance switch, and OK to make the puzzle.
 #pragma once
 
-#include <QDialog>
+#include "app/qt_plain_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -12,7 +12,7 @@ namespace taremo {
 
 class FrmMain;
 
-class FrmNew : public QDialog {
+class FrmNew : public PlainDialog {
 public:
     explicit FrmNew(FrmMain& main);
 
@@ -27,7 +27,6 @@ public:
     void cmdUndo_Click();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

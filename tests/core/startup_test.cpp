@@ -3,12 +3,12 @@
 #include "app/startup.h"
 
 #include "app/ini_file.h"
+#include "support/temp_dir.h"
 
-#include <atomic>
-#include <fstream>
-#include <random>
-#include <sstream>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -16,103 +16,69 @@ namespace taremo {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::readBytes;
+using testing::TempDir;
+using testing::writeBytes;
 
-// A fresh program folder per test, removed with everything in it afterwards.
-class StartupTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        static std::atomic<unsigned> serial{0};
-        const auto base = fs::temp_directory_path();
-        do {
-            m_dir = base / ("taremo_start_" + std::to_string(std::random_device{}()) + "_" +
-                            std::to_string(serial++));
-        } while (!fs::create_directory(m_dir));
-    }
-    void TearDown() override
-    {
-        std::error_code error;
-        fs::remove_all(m_dir, error);
-    }
-
-    void write(const std::string& name, const std::string& bytes)
-    {
-        std::ofstream(m_dir / name, std::ios::binary) << bytes;
-    }
-    std::string read(const std::string& name) const
-    {
-        std::ifstream in(m_dir / name, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
-
-    fs::path m_dir;
-    GameState m_state;
-};
-
-TEST_F(StartupTest, FirstStartAsksForTheLanguage)
+TEST(Startup, FirstWindowAndRestoredChoices)
 {
-    EXPECT_EQ(Main(m_dir, m_state), FirstWindow::Langue);
-    EXPECT_EQ(m_state.Langue, 0.0f);
-
-    // A folder with the file's name is no settings file.
-    fs::create_directory(m_dir / kStartIni);
-    EXPECT_EQ(Main(m_dir, m_state), FirstWindow::Langue);
-}
-
-TEST_F(StartupTest, StoredLanguageOpensTheMainWindow)
-{
-    write(kStartIni, "[LastOpen]\r\nLanguage=3\r\n");
-    EXPECT_EQ(Main(m_dir, m_state), FirstWindow::Main);
-    EXPECT_EQ(m_state.Langue, 3.0f);
-}
-
-TEST_F(StartupTest, UnreadableLanguageStillOpensTheMainWindow)
-{
-    for (const std::string bytes : {"", "[LastOpen]\r\nOther=3\r\n", "[LastOpen]\r\nLanguage=abc\r\n",
-                                    "[LastOpen]\r\nLanguage=1e39\r\n"}) {
-        write(kStartIni, bytes);
-        GameState state;
-        EXPECT_EQ(Main(m_dir, state), FirstWindow::Main) << bytes;
-        EXPECT_EQ(state.Langue, 0.0f) << bytes;
+    const std::string niveau = "[Niveau]\r\nNiveauChoisi=", langue = "[LastOpen]\r\nLanguage=";
+    const std::string folder = "<a folder in place of the file>";
+    // Before the start the state holds 5 and 2.0, so a value left alone shows as such.
+    const struct {
+        const char* what;
+        std::optional<std::string> niveauIni, startIni; // nothing there when absent
+        FirstWindow window;
+        std::int16_t niveauChoisi;
+        float langue;
+    } cases[] = {
+        {"first start", {}, {}, FirstWindow::Langue, 5, 2.0f},
+        {"folders named like the files", folder, folder, FirstWindow::Langue, 5, 2.0f},
+        {"difficulty only", niveau + "1", {}, FirstWindow::Langue, 1, 2.0f},
+        {"both stored", niveau + "4", langue + "3", FirstWindow::Main, 4, 3.0f},
+        {"empty files", "", "", FirstWindow::Main, 5, 2.0f},
+        {"other keys", "[Niveau]\r\nX=4", "[LastOpen]\r\nX=3", FirstWindow::Main, 5, 2.0f},
+        {"not numbers", niveau + "abc", langue + "abc", FirstWindow::Main, 5, 2.0f},
+        {"too large", niveau + "70000", langue + "1e39", FirstWindow::Main, 5, 2.0f},
+        {"empty values", niveau, langue, FirstWindow::Main, 5, 2.0f},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        for (const auto& [name, bytes] :
+             {std::pair{kNiveauIni, c.niveauIni}, {kStartIni, c.startIni}}) {
+            if (bytes == folder)
+                fs::create_directory(dir / name);
+            else if (bytes)
+                writeBytes(dir / name, *bytes);
+        }
+        GameState state{.NiveauChoisi = 5, .Langue = 2.0f};
+        EXPECT_EQ(Main(dir.path(), state), c.window) << c.what;
+        EXPECT_EQ(state.NiveauChoisi, c.niveauChoisi) << c.what;
+        EXPECT_EQ(state.Langue, c.langue) << c.what;
     }
 }
 
-TEST_F(StartupTest, RestoresTheDifficultyWhenItIsANumberThatFits)
+TEST(Startup, HiddenFilesAreNotSeen)
 {
-    write(kNiveauIni, "[Niveau]\r\nNiveauChoisi=4\r\n");
-    Main(m_dir, m_state);
-    EXPECT_EQ(m_state.NiveauChoisi, 4);
-
-    for (const char* value : {"70000", "abc", ""}) {
-        write(kNiveauIni, std::string("[Niveau]\r\nNiveauChoisi=") + value + "\r\n");
-        Main(m_dir, m_state);
-        EXPECT_EQ(m_state.NiveauChoisi, 4) << value;
-    }
-}
-
+    TempDir dir;
+    EXPECT_TRUE(FileExists(writeBytes(dir / kNiveauIni, "")));
 #ifndef _WIN32
-TEST_F(StartupTest, HiddenFilesAreNotSeen)
-{
-    write(".niveau.ini", "[Niveau]\r\nNiveauChoisi=4\r\n");
-    EXPECT_FALSE(FileExists(m_dir / ".niveau.ini"));
-    write(kNiveauIni, "");
-    EXPECT_TRUE(FileExists(m_dir / kNiveauIni));
-}
+    EXPECT_FALSE(FileExists(writeBytes(dir / ".niveau.ini", "[Niveau]\r\nNiveauChoisi=4\r\n")));
 #endif
+}
 
-TEST_F(StartupTest, SavesWriteExactlyWhatTheNextStartReads)
+TEST(Startup, SavesWriteExactlyWhatTheNextStartReads)
 {
-    m_state.NiveauChoisi = 3;
-    write(kNiveauIni, "[Niveau]\r\nNiveauChoisi=1\r\nOld=2\r\n");
-    ASSERT_TRUE(SaveNiveau(m_dir, m_state));
-    ASSERT_TRUE(SaveLangue(m_dir, 2.0f));
-    EXPECT_EQ(read(kNiveauIni), "[Niveau]\r\nNiveauChoisi=3\r\n");
-    EXPECT_EQ(read(kStartIni), "[LastOpen]\r\nLanguage=2\r\n");
+    TempDir dir;
+    const GameState state{.NiveauChoisi = 3};
+    writeBytes(dir / kNiveauIni, "[Niveau]\r\nNiveauChoisi=1\r\nOld=2\r\n");
+    ASSERT_TRUE(SaveNiveau(dir.path(), state));
+    ASSERT_TRUE(SaveLangue(dir.path(), 2.0f));
+    EXPECT_EQ(readBytes(dir / kNiveauIni), "[Niveau]\r\nNiveauChoisi=3\r\n");
+    EXPECT_EQ(readBytes(dir / kStartIni), "[LastOpen]\r\nLanguage=2\r\n");
 
     GameState next;
-    EXPECT_EQ(Main(m_dir, next), FirstWindow::Main);
+    EXPECT_EQ(Main(dir.path(), next), FirstWindow::Main);
     EXPECT_EQ(next.NiveauChoisi, 3);
     EXPECT_EQ(next.Langue, 2.0f);
 }

@@ -29,10 +29,12 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name)
 // before the window is mapped, so the window manager never shows that name.
 void clearWindowTitle(QWidget& window)
 {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || window.windowHandle() == nullptr)
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || window.windowHandle() == nullptr)
         return; // another platform, or no native window yet
-    xcb_connection_t* connection = x11->connection();
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr)
+        return;
     const auto id = static_cast<xcb_window_t>(window.winId());
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING,
                         8, 0, "");

@@ -1,22 +1,29 @@
-// Shared set-up of the form tests: a temporary game folder, a message recorder, a fresh
+// Shared set-up of the form tests: a temporary game folder, recorded messages, a fresh
 // main window, and a way to answer the modal dialogs that a command opens.
 #pragma once
 
+#include "about/rating_link.h"
 #include "app/game_state.h"
 #include "app/qt_message_box.h"
 #include "app/qt_paths.h"
 #include "mainwin/frm_main.h"
+#include "puzzle/frm_new.h"
 #include "puzzle/random.h"
+#include "support/temp_dir.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <cstdlib>
 #include <functional>
-#include <random>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace taremo::testing {
@@ -27,32 +34,25 @@ struct RecordedMessage {
     QString text;
 };
 
-// Records message boxes instead of showing them.
-class MessageRecorder : public MessageSink {
-public:
+// Message boxes are recorded in m_messages instead of shown.
+class FormTest : public ::testing::Test, public MessageSink {
+protected:
     void show(QWidget*, MessageIcon icon, const QString& title, const QString& text) override
     {
-        messages.push_back({icon, title, text});
+        m_messages.push_back({icon, title, text});
     }
-    std::vector<RecordedMessage> messages;
-};
 
-inline std::filesystem::path makeTempDir()
-{
-    std::random_device rd;
-    auto dir = std::filesystem::temp_directory_path() /
-               ("taremo-forms-" + std::to_string(rd()) + std::to_string(rd()));
-    std::filesystem::create_directories(dir);
-    return dir;
-}
-
-class FormTest : public ::testing::Test {
-protected:
     void SetUp() override
     {
-        m_dir = makeTempDir();
-        setProgramDir(m_dir);
-        setMessageSink(&m_messages);
+        // The desktop is the test's own, programs in bin/ and entries in share/: none at first,
+        // so no real browser ever starts.
+        for (const char* name : {"PATH", "XDG_DATA_HOME"})
+            m_oldEnv.emplace_back(name, std::getenv(name) ? std::getenv(name) : "");
+        ::setenv("PATH", (m_dir / "bin").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (m_dir / "share").c_str(), 1);
+        ratingLink() = RatingLink{};
+        setProgramDir(m_dir.path());
+        setMessageSink(this);
         gameState() = GameState{};
         gameState().Langue = 2;
         gameRandom().restart();
@@ -62,14 +62,11 @@ protected:
     void TearDown() override
     {
         unloadFrmMain();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         setMessageSink(nullptr);
         setProgramDir({});
-        std::error_code ec;
-        std::filesystem::permissions(m_dir, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(m_dir, ec);
-        if (!m_outside.empty())
-            std::filesystem::remove_all(m_outside, ec);
+        for (const auto& [name, value] : m_oldEnv)
+            ::setenv(name.c_str(), value.c_str(), 1);
     }
 
     FrmMain& showMain()
@@ -83,20 +80,22 @@ protected:
 
     // Runs `answer` on the modal dialog that `open` brings up, once it is up.
     template <typename Dialog>
-    static void whileModal(const std::function<void()>& open, const std::function<void(Dialog&)>& answer)
+    static void whileModal(const std::function<void()>& open,
+                           const std::function<void(Dialog&)>& answer)
     {
         bool answered = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget());
+        QObject context; // the answer is dropped with it if no dialog ever comes up
+        QTimer::singleShot(0, &context, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            auto* dialog = dynamic_cast<Dialog*>(modal);
             if (dialog == nullptr) {
                 ADD_FAILURE() << "no modal dialog came up";
-                if (QWidget* other = QApplication::activeModalWidget())
-                    other->close();
+                if (modal != nullptr)
+                    modal->close();
                 return;
             }
             dialog->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
-            answered = true;
+            answered = QTest::qWaitForWindowActive(dialog);
             answer(*dialog);
             if (dialog->isVisible()) {
                 ADD_FAILURE() << "the dialog was left open";
@@ -107,16 +106,22 @@ protected:
         EXPECT_TRUE(answered);
     }
 
-    // A file path in a folder of its own, outside the game's folder.
-    std::filesystem::path makeTempFileOutside()
+    // F2, then `level`, the assistance switch and OK in the new-grid dialog.
+    void newGrid(FrmMain& main, int level, bool assistance = true)
     {
-        m_outside = makeTempDir();
-        return m_outside / "outside.txt";
+        whileModal<FrmNew>([&] { QTest::keyClick(&main, Qt::Key_F2); },
+                           [&](FrmNew& dialog) {
+                               dialog.cmbChoix()->setCurrentIndex(level);
+                               dialog.chkAssist()->setChecked(assistance);
+                               QTest::mouseClick(dialog.cmdOK(), Qt::LeftButton);
+                           });
+        main.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
     }
 
-    std::filesystem::path m_dir;
-    std::filesystem::path m_outside;
-    MessageRecorder m_messages;
+    TempDir m_dir;
+    std::vector<std::pair<std::string, std::string>> m_oldEnv;
+    std::vector<RecordedMessage> m_messages;
 };
 
 } // namespace taremo::testing

@@ -1,29 +1,17 @@
-// The game's folder turned hostile: links planted at the settings files, a read-only folder,
-// a folder where a file should be. Nothing crashes, nothing outside is written, nothing lost.
+// The game's folder turned hostile: links planted where it writes, read-only files and folders,
+// a folder where a file should be. Nothing outside is written, and no settings file is lost.
 #include "form_fixture.h"
 
+#include "about/frm_info.h"
 #include "app/startup.h"
-
-#include <fstream>
-#include <sstream>
+#include "lang/frm_langue.h"
 
 namespace taremo {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string bytesOf(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void writeBytes(const fs::path& file, const std::string& bytes)
-{
-    std::ofstream(file, std::ios::binary) << bytes;
-}
+using testing::readBytes;
+using testing::writeBytes;
 
 class HostileFiles : public testing::FormTest {
 protected:
@@ -35,33 +23,37 @@ protected:
     }
 };
 
-TEST_F(HostileFiles, LinkPlantedAtTheDifficultyFileIsReplacedNotFollowed)
+TEST_F(HostileFiles, LinkPlantedWhereTheGameWritesIsReplacedNotFollowed)
 {
-    const fs::path outside = makeTempFileOutside();
-    writeBytes(outside, "precious\n");
-    fs::create_symlink(outside, m_dir / kNiveauIni);
-    playAndClose();
-    EXPECT_EQ(bytesOf(outside), "precious\n");
-    EXPECT_FALSE(fs::is_symlink(m_dir / kNiveauIni));
-    EXPECT_EQ(bytesOf(m_dir / kNiveauIni), "[Niveau]\r\nNiveauChoisi=4\r\n");
-    fs::remove(outside);
+    const struct {
+        const char* name;
+        std::function<void()> write;
+        std::string left; // at the name afterwards, "" for nothing
+    } cases[] = {
+        {kNiveauIni, [this] { playAndClose(); }, "[Niveau]\r\nNiveauChoisi=4\r\n"},
+        {kStartIni, [] { FrmLangue().cmdLangue_Click(1); }, "[LastOpen]\r\nLanguage=2\r\n"},
+        {"temphtm.HTM", [] { FrmInfo().lblVote_Click(); }, ""},
+    };
+    testing::TempDir outside;
+    const fs::path precious = writeBytes(outside / "precious.txt", "precious\n");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::create_symlink(precious, m_dir / c.name);
+        c.write();
+        EXPECT_EQ(readBytes(precious), "precious\n");
+        EXPECT_FALSE(fs::is_symlink(m_dir / c.name));
+        EXPECT_EQ(readBytes(m_dir / c.name), c.left);
+        unloadFrmMain();
+    }
 }
 
-TEST_F(HostileFiles, ReadOnlyFolderKeepsTheOldFileAndTheGameStillPlays)
+TEST_F(HostileFiles, ReadOnlyFolderKeepsTheOldDifficultyFileAndClosingStaysSilent)
 {
     writeBytes(m_dir / kNiveauIni, "[Niveau]\r\nNiveauChoisi=2\r\n");
-    fs::permissions(m_dir, fs::perms::owner_read | fs::perms::owner_exec);
+    fs::permissions(m_dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
     playAndClose();
-    EXPECT_EQ(bytesOf(m_dir / kNiveauIni), "[Niveau]\r\nNiveauChoisi=2\r\n");
-    EXPECT_TRUE(m_messages.messages.empty()) << "closing stays silent";
-}
-
-TEST_F(HostileFiles, ReadOnlyDifficultyFileIsLeftAsItWas)
-{
-    writeBytes(m_dir / kNiveauIni, "[Niveau]\r\nNiveauChoisi=1\r\n");
-    fs::permissions(m_dir / kNiveauIni, fs::perms::owner_read);
-    playAndClose();
-    EXPECT_EQ(bytesOf(m_dir / kNiveauIni), "[Niveau]\r\nNiveauChoisi=1\r\n");
+    EXPECT_EQ(readBytes(m_dir / kNiveauIni), "[Niveau]\r\nNiveauChoisi=2\r\n");
+    EXPECT_TRUE(m_messages.empty());
 }
 
 TEST_F(HostileFiles, FolderInPlaceOfASettingsFileIsNeitherReadNorHarmed)
@@ -69,7 +61,7 @@ TEST_F(HostileFiles, FolderInPlaceOfASettingsFileIsNeitherReadNorHarmed)
     fs::create_directory(m_dir / kNiveauIni);
     fs::create_directory(m_dir / kStartIni);
     GameState state;
-    EXPECT_EQ(Main(m_dir, state), FirstWindow::Langue) << "a folder is no start.ini";
+    EXPECT_EQ(Main(m_dir.path(), state), FirstWindow::Langue) << "a folder is no start.ini";
     playAndClose();
     EXPECT_TRUE(fs::is_directory(m_dir / kNiveauIni));
     EXPECT_TRUE(fs::is_directory(m_dir / kStartIni));

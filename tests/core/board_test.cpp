@@ -1,4 +1,4 @@
-// The board's rules: key entry, the checks, the answer, finishing and the mouse.
+// The board's rules: key entry, the checks, the answer, finishing, the mouse and the arrows.
 #include "mainwin/board.h"
 #include "support/board_fixture.h"
 
@@ -11,17 +11,17 @@ using testing::digitOf;
 using testing::setUpGrid1;
 using testing::wrongDigitOf;
 
-// Cell 0 of grid 1 holds 3; cell 1 holds 5.
+constexpr std::uint32_t kBg = kWindowBackground;
+constexpr std::uint32_t kFg = kWindowText;
+
+// One key into open cell 0 of grid 1, whose solution is 3.
 struct KeyRow {
     const char* name;
     bool assistance;
-    std::string before;
-    std::uint32_t foreBefore;
-    char key;
     std::string text;
     std::uint32_t fore;
-    std::uint32_t back;
-    bool enabled;
+    char key;
+    Cell after;
 };
 
 class BoardKeyEntry : public ::testing::TestWithParam<KeyRow> {};
@@ -33,122 +33,63 @@ TEST_P(BoardKeyEntry, LeavesTheCellInItsExpectedState)
     Board board(state);
     setUpGrid1(board, {0, 1});
     state.SansAssistance = row.assistance ? kFalse : kTrue;
-    board.cell(0).text = row.before;
-    board.cell(0).fore = row.foreBefore;
-
-    board.txtCh_KeyPress(0, static_cast<std::int16_t>(row.key));
-
-    const Cell& c = board.cell(0);
-    EXPECT_EQ(c.text, row.text);
-    EXPECT_EQ(c.fore, row.fore);
-    EXPECT_EQ(c.back, row.back);
-    EXPECT_EQ(c.enabled, row.enabled);
+    board.cell(0).text = row.text;
+    board.cell(0).fore = row.fore;
+    board.txtCh_KeyPress(0, row.key);
+    EXPECT_EQ(board.cell(0), row.after);
 }
-
-constexpr std::uint32_t kBg = kWindowBackground;
-constexpr std::uint32_t kFg = kWindowText;
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, BoardKeyEntry,
     ::testing::Values(
-        KeyRow{"RightDigitIsConfirmedGreen", true, "", kFg, '3', "3", kFg, kGreen, false},
-        KeyRow{"WrongDigitStaysOpenInRed", true, "", kFg, '5', "5", kRed, kBg, true},
-        KeyRow{"DigitReplacesTheOneInTheCell", true, "5", kRed, '7', "7", kRed, kBg, true},
-        KeyRow{"RightDigitOverAWrongOneConfirms", true, "5", kRed, '3', "3", kFg, kGreen, false},
-        KeyRow{"LetterEmptiesTheCellAndPaintsRed", true, "5", kFg, 'a', "", kRed, kBg, true},
-        KeyRow{"ZeroIsDiscarded", true, "5", kFg, '0', "", kRed, kBg, true},
-        KeyRow{"SpaceIsDiscarded", true, "", kFg, ' ', "", kRed, kBg, true},
-        KeyRow{"EnterIsDiscarded", true, "4", kFg, '\r', "", kRed, kBg, true},
-        KeyRow{"EscapeIsDiscarded", true, "4", kFg, '\x1b', "", kRed, kBg, true},
-        KeyRow{"BackspaceChangesNothing", true, "5", kRed, '\b', "5", kRed, kBg, true},
-        KeyRow{"UnassistedRightDigitStaysOpen", false, "", kFg, '3', "3", kFg, kBg, true},
-        KeyRow{"UnassistedWrongDigitIsNotJudged", false, "", kFg, '5', "5", kFg, kBg, true},
-        KeyRow{"UnassistedDigitResetsRedText", false, "5", kRed, '6', "6", kFg, kBg, true},
-        KeyRow{"UnassistedLetterEmptiesTheCell", false, "5", kFg, 'x', "", kFg, kBg, true},
-        KeyRow{"UnassistedBackspaceKeepsRed", false, "5", kRed, '\b', "5", kRed, kBg, true}),
+        KeyRow{"RightDigitIsConfirmedGreen", true, "", kFg, '3', {"3", kGreen, kFg, false}},
+        KeyRow{"WrongDigitStaysOpenInRed", true, "", kFg, '5', {"5", kBg, kRed, true}},
+        KeyRow{"DigitReplacesTheOneInTheCell", true, "5", kRed, '7', {"7", kBg, kRed, true}},
+        KeyRow{"RightDigitOverAWrongOneConfirms", true, "5", kRed, '3', {"3", kGreen, kFg, false}},
+        KeyRow{"LetterEmptiesTheCellAndPaintsRed", true, "5", kFg, 'a', {"", kBg, kRed, true}},
+        KeyRow{"ZeroIsDiscarded", true, "5", kFg, '0', {"", kBg, kRed, true}},
+        KeyRow{"ControlKeyIsDiscarded", true, "4", kFg, '\r', {"", kBg, kRed, true}},
+        KeyRow{"BackspaceChangesNothing", true, "5", kRed, '\b', {"5", kBg, kRed, true}},
+        KeyRow{"UnassistedRightDigitStaysOpen", false, "", kFg, '3', {"3", kBg, kFg, true}},
+        KeyRow{"UnassistedWrongDigitIsNotJudged", false, "", kFg, '5', {"5", kBg, kFg, true}},
+        KeyRow{"UnassistedDigitResetsRedText", false, "5", kRed, '6', {"6", kBg, kFg, true}},
+        KeyRow{"UnassistedLetterEmptiesTheCell", false, "5", kFg, 'x', {"", kBg, kFg, true}},
+        KeyRow{"UnassistedBackspaceKeepsRed", false, "5", kRed, '\b', {"5", kBg, kRed, true}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(BoardKeyEntry, SettledCellsTakeNoKeys)
+TEST(BoardKeyEntry, SettledCellsTakeNoKeysAndEditsChangeOnlyTheText)
 {
     GameState state;
     Board board(state);
     setUpGrid1(board, {1});
-    const Cell before = board.cell(0);
+    const Cell given = board.cell(0);
     board.txtCh_KeyPress(0, '7');
+    board.setFieldText(0, "");
     board.txtCh_KeyPress(-1, '7');
     board.txtCh_KeyPress(81, '7');
-    EXPECT_EQ(board.cell(0), before);
+    board.setFieldText(81, "");
+    EXPECT_EQ(board.cell(0), given);
+    board.cell(1) = Cell{"5", kBg, kRed, true};
+    board.setFieldText(1, "");
+    EXPECT_EQ(board.cell(1), (Cell{"", kBg, kRed, true}));
 }
 
-TEST(BoardKeyEntry, LastRightDigitWithAssistanceAnnouncesAndDisablesFinishing)
+TEST(BoardChecks, FullnessAndEveryWrongCellInOneCall)
 {
     GameState state;
     Board board(state);
-    setUpGrid1(board, {0, 1});
-    EXPECT_EQ(board.txtCh_KeyPress(0, '3').announce, Announce::None);
-    const KeyResult last = board.txtCh_KeyPress(1, digitOf(1)[0]);
-    EXPECT_EQ(last.announce, Announce::BravoThenDisableFinir);
-    EXPECT_EQ(last.key, 0);
-    EXPECT_EQ(board.cell(1).text, digitOf(1));
-    EXPECT_EQ(board.cell(1).back, kGreen);
-    EXPECT_TRUE(board.Termine());
-}
-
-TEST(BoardKeyEntry, UnassistedFullBoardIsJudgedAfterEachDigit)
-{
-    GameState state;
-    state.SansAssistance = kTrue;
-    Board board(state);
-    setUpGrid1(board, {0, 1, 2});
-    board.txtCh_KeyPress(0, wrongDigitOf(0)[0]);
-    board.txtCh_KeyPress(1, wrongDigitOf(1)[0]);
-    EXPECT_EQ(board.cell(0).fore, kWindowText) << "not judged before the board is full";
-    EXPECT_EQ(board.txtCh_KeyPress(2, digitOf(2)[0]).announce, Announce::None);
-    EXPECT_EQ(board.cell(0).fore, kRed);
-    EXPECT_EQ(board.cell(1).fore, kRed);
-    EXPECT_EQ(board.cell(2).fore, kWindowText);
-
-    EXPECT_EQ(board.txtCh_KeyPress(0, digitOf(0)[0]).announce, Announce::None);
-    EXPECT_EQ(board.cell(1).fore, kRed) << "the other wrong cell stays red";
-    EXPECT_EQ(board.txtCh_KeyPress(1, digitOf(1)[0]).announce, Announce::BravoThenDisableFinir);
-    EXPECT_TRUE(board.cell(1).enabled) << "cells stay editable after the win";
-}
-
-TEST(BoardChecks, NewPuzzleIsNeitherSettledNorFull)
-{
-    GameState state;
-    Board board(state);
-    setUpGrid1(board, {4, 80});
+    setUpGrid1(board, {3, 10, 20, 40, 80});
     EXPECT_FALSE(board.Termine());
-    EXPECT_FALSE(board.Complet());
-}
-
-TEST(BoardChecks, EveryWrongCellTurnsRedInOneCall)
-{
-    GameState state;
-    Board board(state);
-    setUpGrid1(board, {3, 40, 80, 10});
-    for (int i : {3, 40, 80})
-        board.cell(i).text = wrongDigitOf(i);
-    board.cell(10).text = digitOf(10);
-    ASSERT_TRUE(board.Complet());
+    board.cell(3).text = wrongDigitOf(3);
+    board.cell(10).text = " " + digitOf(10) + " "; // blanks around a number still read as it
+    board.cell(20).text = "abc";
+    board.cell(40).text = digitOf(40) + digitOf(40);
+    EXPECT_FALSE(board.Complet()) << "the last cell is still empty";
+    board.cell(80).text = wrongDigitOf(80);
+    EXPECT_TRUE(board.Complet());
     EXPECT_FALSE(board.CasesJustes());
     for (int i = 0; i < kCellCount; ++i)
-        EXPECT_EQ(board.cell(i).fore, (i == 3 || i == 40 || i == 80) ? kRed : kWindowText) << i;
-}
-
-TEST(BoardChecks, TextThatIsNotOneDigitIsWrongWithoutStopping)
-{
-    GameState state;
-    Board board(state);
-    setUpGrid1(board, {0, 1, 2});
-    board.cell(0).text = "abc";
-    board.cell(1).text = digitOf(1) + digitOf(1);
-    board.cell(2).text = " " + digitOf(2) + " ";
-    EXPECT_FALSE(board.CasesJustes());
-    EXPECT_EQ(board.cell(0).fore, kRed);
-    EXPECT_EQ(board.cell(1).fore, kRed);
-    EXPECT_EQ(board.cell(2).fore, kWindowText) << "blanks around a number still read as it";
+        EXPECT_EQ(board.cell(i).fore, (i == 3 || i == 20 || i == 40 || i == 80) ? kRed : kFg) << i;
 }
 
 TEST(BoardFinish, EmptyCellsAreRevealedAndWrongDigitsCorrected)
@@ -156,17 +97,17 @@ TEST(BoardFinish, EmptyCellsAreRevealedAndWrongDigitsCorrected)
     GameState state;
     Board board(state);
     setUpGrid1(board, {0, 1, 2, 3});
-    board.txtCh_KeyPress(0, '3');                 // confirmed
-    board.txtCh_KeyPress(1, wrongDigitOf(1)[0]);  // wrong, red text
+    board.txtCh_KeyPress(0, '3');             // confirmed
+    board.txtCh_KeyPress(1, wrongDigitOf(1)); // wrong, red text
     state.SansAssistance = kTrue;
-    board.txtCh_KeyPress(2, digitOf(2)[0]);       // right, unjudged
+    board.txtCh_KeyPress(2, digitOf(2)[0]); // right, unjudged
     board.mnuFinir_Click();
 
-    EXPECT_EQ(board.cell(0), (Cell{"3", kGreen, kWindowText, false}));
+    EXPECT_EQ(board.cell(0), (Cell{"3", kGreen, kFg, false}));
     EXPECT_EQ(board.cell(1), (Cell{digitOf(1), kRed, kRed, false}));
-    EXPECT_EQ(board.cell(2), (Cell{digitOf(2), kWindowBackground, kWindowText, false}));
-    EXPECT_EQ(board.cell(3), (Cell{digitOf(3), kGreen, kWindowText, false}));
-    EXPECT_EQ(board.cell(4), (Cell{digitOf(4), kCyan, kWindowText, false}));
+    EXPECT_EQ(board.cell(2), (Cell{digitOf(2), kBg, kFg, false}));
+    EXPECT_EQ(board.cell(3), (Cell{digitOf(3), kGreen, kFg, false}));
+    EXPECT_EQ(board.cell(4), (Cell{digitOf(4), kCyan, kFg, false}));
     EXPECT_TRUE(board.Termine());
     EXPECT_FALSE(board.finirEnabled());
 }
@@ -175,16 +116,18 @@ TEST(BoardAnswer, RevealsTheCurrentCellAndAnnouncesOnlyTheLast)
 {
     GameState state;
     Board board(state);
+    EXPECT_EQ(board.mnuReponse_Click(), Announce::None) << "no grid in play yet";
+    EXPECT_EQ(board.cell(0), Cell{});
     setUpGrid1(board, {5, 6});
     board.txtCh_GotFocus(5);
     board.cell(5).fore = kRed;
     EXPECT_EQ(board.mnuReponse_Click(), Announce::None);
-    EXPECT_EQ(board.cell(5), (Cell{digitOf(5), kGreen, kWindowText, false}));
+    EXPECT_EQ(board.cell(5), (Cell{digitOf(5), kGreen, kFg, false}));
     board.txtCh_GotFocus(6);
     EXPECT_EQ(board.mnuReponse_Click(), Announce::Bravo);
     EXPECT_TRUE(board.finirEnabled()) << "the answer leaves finishing enabled";
     board.mnuFinir_Click();
-    EXPECT_EQ(board.cell(6), (Cell{digitOf(6), kGreen, kWindowText, false}));
+    EXPECT_EQ(board.cell(6), (Cell{digitOf(6), kGreen, kFg, false}));
 }
 
 TEST(BoardMouse, SecondLeftPressOnTheCurrentCellOpensTheAnswerMenu)
@@ -202,25 +145,20 @@ TEST(BoardMouse, SecondLeftPressOnTheCurrentCellOpensTheAnswerMenu)
     EXPECT_FALSE(board.txtCh_MouseDown(7, 1)) << "no answers without assistance";
 }
 
-} // namespace
-} // namespace taremo
-
-namespace taremo {
-namespace {
-
 TEST(BoardArrows, FindTheNearestOpenCellWithoutWrapping)
 {
     GameState state;
     Board board(state);
-    testing::setUpGrid1(board, {0, 4, 10, 36, 44, 80});
+    setUpGrid1(board, {0, 4, 10, 14, 36, 44, 80});
     EXPECT_EQ(board.nearestOpenCell(0, 0, 1), 4) << "the same row comes first";
     EXPECT_EQ(board.nearestOpenCell(10, 0, -1), 0) << "off the line, the nearest";
-    EXPECT_EQ(board.nearestOpenCell(4, 1, 0), 10);
+    EXPECT_EQ(board.nearestOpenCell(20, 0, 1), 14) << "on a tie, the one nearer the row";
+    EXPECT_EQ(board.nearestOpenCell(4, 1, 0), 14);
     EXPECT_EQ(board.nearestOpenCell(40, -1, 0), 4);
     EXPECT_EQ(board.nearestOpenCell(36, 0, 1), 44);
+    EXPECT_EQ(board.nearestOpenCell(44, 1, 0), 80);
     EXPECT_EQ(board.nearestOpenCell(0, -1, 0), -1) << "no wrapping past the top";
     EXPECT_EQ(board.nearestOpenCell(80, 0, 1), -1);
-    EXPECT_EQ(board.nearestOpenCell(44, 1, 0), 80);
     board.mnuFinir_Click();
     EXPECT_EQ(board.nearestOpenCell(0, 0, 1), -1) << "a settled board has nowhere to go";
 }

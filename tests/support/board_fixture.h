@@ -1,24 +1,35 @@
-// Helpers that set a board up in a known position on grid 1.
+// Helpers that set a board up in a known position and read it back.
 #pragma once
 
 #include "mainwin/board.h"
 #include "puzzle/grid_catalogue.h"
 
+#include <ostream>
 #include <string>
+#include <vector>
 
-namespace taremo::testing {
+namespace taremo {
 
-// The solution digit of cell `index` in grid `grid` as text.
+// Failures show a cell as its four attributes.
+inline void PrintTo(const Cell& c, std::ostream* out)
+{
+    *out << "{'" << c.text << "' back " << std::hex << c.back << " fore " << c.fore << std::dec
+         << (c.enabled ? " open}" : " settled}");
+}
+
+namespace testing {
+
+// The solution digit of cell `index` in grid `grid`, from the catalogue, as text.
 inline std::string digitOf(int index, int grid = 1)
 {
-    return std::string(1, static_cast<char>('0' + Solution(static_cast<std::int16_t>(grid),
-                                                           cellNumber(index))));
+    return std::string(
+        1, static_cast<char>('0' + Solution(static_cast<std::int16_t>(grid), cellNumber(index))));
 }
 
 // A digit that is not the solution of cell `index`.
-inline std::string wrongDigitOf(int index, int grid = 1)
+inline char wrongDigitOf(int index, int grid = 1)
 {
-    return digitOf(index, grid) == "1" ? "2" : "1";
+    return digitOf(index, grid) == "1" ? '2' : '1';
 }
 
 // Grid 1 with every cell given, then the listed cells open and empty; the finish command on.
@@ -32,4 +43,15 @@ inline void setUpGrid1(Board& board, std::initializer_list<int> open)
     board.setFinirEnabled(true);
 }
 
-} // namespace taremo::testing
+// The open cells, in board order.
+inline std::vector<int> openCells(const Board& board)
+{
+    std::vector<int> cells;
+    for (int i = 0; i < kCellCount; ++i)
+        if (board.cell(i).enabled)
+            cells.push_back(i);
+    return cells;
+}
+
+} // namespace testing
+} // namespace taremo

@@ -314,8 +314,11 @@ bool EcrireIni(const std::string& keyOrSection, const std::filesystem::path& fil
                std::optional<IniValue> value)
 {
     std::string line = keyOrSection;
-    if (line.empty() || line.front() != '[')
-        line += "=" + (value ? FormatIniValue(*value) : std::string());
+    if (line.empty() || line.front() != '[') {
+        line += '=';
+        if (value)
+            line += FormatIniValue(*value);
+    }
     line += "\r\n";
     // A second attempt gets past a file another program held open for a moment.
     return appendOnce(file, line) || appendOnce(file, line);

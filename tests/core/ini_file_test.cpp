@@ -36,7 +36,7 @@ std::string filler(int count, const std::string& ending = "\r\n")
 {
     std::string text;
     for (int i = 0; i < count; ++i)
-        text += "x" + std::to_string(i) + ending;
+        text.append(1, 'x').append(std::to_string(i)).append(ending);
     return text;
 }
 

@@ -136,6 +136,14 @@ TEST_F(RatingLinkTest, NoBrowserIsToldAndSearchedForAgainNextTime)
     EXPECT_FALSE(fs::exists(m_root / "browser-args"));
 }
 
+TEST_F(RatingLinkTest, NoPageNoLookUp)
+{
+    fs::create_directories(m_game / kTempPageName); // nothing can be written at its name
+    EXPECT_EQ(said(m_link.open(m_game)), "Browser Not Found: Could not find associated Browser");
+    EXPECT_EQ(lookUps(), 0);
+    EXPECT_FALSE(fs::exists(m_root / "browser-args"));
+}
+
 TEST_F(RatingLinkTest, BrowserThatNoLongerStartsFailsEachClick)
 {
     ASSERT_EQ(said(m_link.open(m_game)), "");

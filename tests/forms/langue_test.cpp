@@ -96,6 +96,8 @@ TEST_F(LanguageDialog, FirstStartClosedUnansweredEndsTheProgramWithoutWriting)
 {
     QPointer<FrmLangue> dialog = firstStart();
     ASSERT_TRUE(dialog);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    ASSERT_TRUE(dialog && dialog->isVisible()) << "Escape is no way out";
     EXPECT_TRUE(programEndsAfter([&] { dialog->close(); }));
     EXPECT_FALSE(fs::exists(m_dir / "start.ini"));
     EXPECT_FALSE(frmMainLoaded());

@@ -45,8 +45,9 @@ TEST_F(MainWindow, NewGridDialogWantsALevelKeepsTheGameOnCancelAndMakesAPuzzleOn
                            EXPECT_EQ(dialog.cmbChoix()->currentIndex(), -1);
                            QTest::mouseClick(dialog.cmdOK(), Qt::LeftButton);
                            QTest::keyClick(&dialog, Qt::Key_Escape);
-                           EXPECT_TRUE(dialog.isVisible())
-                               << "neither OK without a level nor Escape closes it";
+                           QTest::keyClick(dialog.chkAssist(), Qt::Key_Return);
+                           EXPECT_TRUE(dialog.isVisible()) << "neither OK without a level, "
+                                                              "Escape nor Enter off a button";
                            dialog.cmbChoix()->setCurrentIndex(4);
                            dialog.chkAssist()->setChecked(false);
                            QTest::mouseClick(dialog.cmdUndo(), Qt::LeftButton);
@@ -161,8 +162,13 @@ TEST_F(MainWindow, ArrowsMoveToTheNearestOpenCellAndCellsHaveNames)
         EXPECT_TRUE(main.txtCh(target >= 0 ? target : start)->hasFocus());
         EXPECT_EQ(main.txtCh(start)->text(), QString()) << "an arrow types nothing";
     }
+    typeDigit(main, start, true);
+    EXPECT_EQ(QApplication::focusWidget(), nullptr) << "the settled cell passes the focus on";
+    QTest::keyClick(&main, Qt::Key_Right);
+    const int right = main.board().nearestOpenCell(start, 0, 1);
+    EXPECT_TRUE(right < 0 || main.txtCh(right)->hasFocus());
     EXPECT_EQ(main.txtCh(start)->accessibleName(),
-              QStringLiteral("Row %1, column %2").arg(start / 9 + 1).arg(start % 9 + 1));
+              QStringLiteral("Row %1, column %2, answered right").arg(start / 9 + 1).arg(start % 9 + 1));
     int given = 0;
     while (main.txtCh(given)->isEnabled())
         ++given;

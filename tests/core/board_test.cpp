@@ -14,6 +14,13 @@ using testing::wrongDigitOf;
 constexpr std::uint32_t kBg = kWindowBackground;
 constexpr std::uint32_t kFg = kWindowText;
 
+// A fresh board, on which each test puts grid 1.
+class BoardTest : public ::testing::Test {
+protected:
+    GameState state;
+    Board board{state};
+};
+
 // One key into open cell 0 of grid 1, whose solution is 3.
 struct KeyRow {
     const char* name;
@@ -24,17 +31,14 @@ struct KeyRow {
     Cell after;
 };
 
-class BoardKeyEntry : public ::testing::TestWithParam<KeyRow> {};
+class BoardKeyEntry : public BoardTest, public ::testing::WithParamInterface<KeyRow> {};
 
 TEST_P(BoardKeyEntry, LeavesTheCellInItsExpectedState)
 {
     const KeyRow& row = GetParam();
-    GameState state;
-    Board board(state);
     setUpGrid1(board, {0, 1});
     state.SansAssistance = row.assistance ? kFalse : kTrue;
-    board.cell(0).text = row.text;
-    board.cell(0).fore = row.fore;
+    board.cell(0) = Cell{row.text, kBg, row.fore, true};
     board.txtCh_KeyPress(0, row.key);
     EXPECT_EQ(board.cell(0), row.after);
 }
@@ -44,44 +48,19 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         KeyRow{"RightDigitIsConfirmedGreen", true, "", kFg, '3', {"3", kGreen, kFg, false}},
         KeyRow{"WrongDigitStaysOpenInRed", true, "", kFg, '5', {"5", kBg, kRed, true}},
-        KeyRow{"DigitReplacesTheOneInTheCell", true, "5", kRed, '7', {"7", kBg, kRed, true}},
         KeyRow{"RightDigitOverAWrongOneConfirms", true, "5", kRed, '3', {"3", kGreen, kFg, false}},
         KeyRow{"LetterEmptiesTheCellAndPaintsRed", true, "5", kFg, 'a', {"", kBg, kRed, true}},
         KeyRow{"ZeroIsDiscarded", true, "5", kFg, '0', {"", kBg, kRed, true}},
-        KeyRow{"ControlKeyIsDiscarded", true, "4", kFg, '\r', {"", kBg, kRed, true}},
         KeyRow{"BackspaceChangesNothing", true, "5", kRed, '\b', {"5", kBg, kRed, true}},
         KeyRow{"UnassistedRightDigitStaysOpen", false, "", kFg, '3', {"3", kBg, kFg, true}},
-        KeyRow{"UnassistedWrongDigitIsNotJudged", false, "", kFg, '5', {"5", kBg, kFg, true}},
-        KeyRow{"UnassistedDigitResetsRedText", false, "5", kRed, '6', {"6", kBg, kFg, true}},
-        KeyRow{"UnassistedLetterEmptiesTheCell", false, "5", kFg, 'x', {"", kBg, kFg, true}},
-        KeyRow{"UnassistedBackspaceKeepsRed", false, "5", kRed, '\b', {"5", kBg, kRed, true}}),
+        KeyRow{"UnassistedWrongDigitIsNotJudged", false, "", kFg, '5', {"5", kBg, kFg, true}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(BoardKeyEntry, SettledCellsTakeNoKeysAndEditsChangeOnlyTheText)
+TEST_F(BoardTest, ChecksFullnessAndEveryWrongCellInOneCall)
 {
-    GameState state;
-    Board board(state);
-    setUpGrid1(board, {1});
-    const Cell given = board.cell(0);
-    board.txtCh_KeyPress(0, '7');
-    board.setFieldText(0, "");
-    board.txtCh_KeyPress(-1, '7');
-    board.txtCh_KeyPress(81, '7');
-    board.setFieldText(81, "");
-    EXPECT_EQ(board.cell(0), given);
-    board.cell(1) = Cell{"5", kBg, kRed, true};
-    board.setFieldText(1, "");
-    EXPECT_EQ(board.cell(1), (Cell{"", kBg, kRed, true}));
-}
-
-TEST(BoardChecks, FullnessAndEveryWrongCellInOneCall)
-{
-    GameState state;
-    Board board(state);
-    setUpGrid1(board, {3, 10, 20, 40, 80});
+    setUpGrid1(board, {3, 20, 40, 80});
     EXPECT_FALSE(board.Termine());
     board.cell(3).text = wrongDigitOf(3);
-    board.cell(10).text = " " + digitOf(10) + " "; // blanks around a number still read as it
     board.cell(20).text = "abc";
     board.cell(40).text = digitOf(40) + digitOf(40);
     EXPECT_FALSE(board.Complet()) << "the last cell is still empty";
@@ -92,10 +71,8 @@ TEST(BoardChecks, FullnessAndEveryWrongCellInOneCall)
         EXPECT_EQ(board.cell(i).fore, (i == 3 || i == 20 || i == 40 || i == 80) ? kRed : kFg) << i;
 }
 
-TEST(BoardFinish, EmptyCellsAreRevealedAndWrongDigitsCorrected)
+TEST_F(BoardTest, FinishRevealsEmptyCellsAndCorrectsWrongDigits)
 {
-    GameState state;
-    Board board(state);
     setUpGrid1(board, {0, 1, 2, 3});
     board.txtCh_KeyPress(0, '3');             // confirmed
     board.txtCh_KeyPress(1, wrongDigitOf(1)); // wrong, red text
@@ -112,12 +89,8 @@ TEST(BoardFinish, EmptyCellsAreRevealedAndWrongDigitsCorrected)
     EXPECT_FALSE(board.finirEnabled());
 }
 
-TEST(BoardAnswer, RevealsTheCurrentCellAndAnnouncesOnlyTheLast)
+TEST_F(BoardTest, AnswerRevealsTheCurrentCellAndAnnouncesOnlyTheLast)
 {
-    GameState state;
-    Board board(state);
-    EXPECT_EQ(board.mnuReponse_Click(), Announce::None) << "no grid in play yet";
-    EXPECT_EQ(board.cell(0), Cell{});
     setUpGrid1(board, {5, 6});
     board.txtCh_GotFocus(5);
     board.cell(5).fore = kRed;
@@ -126,37 +99,27 @@ TEST(BoardAnswer, RevealsTheCurrentCellAndAnnouncesOnlyTheLast)
     board.txtCh_GotFocus(6);
     EXPECT_EQ(board.mnuReponse_Click(), Announce::Bravo);
     EXPECT_TRUE(board.finirEnabled()) << "the answer leaves finishing enabled";
-    board.mnuFinir_Click();
-    EXPECT_EQ(board.cell(6), (Cell{digitOf(6), kGreen, kFg, false}));
 }
 
-TEST(BoardMouse, SecondLeftPressOnTheCurrentCellOpensTheAnswerMenu)
+TEST_F(BoardTest, MouseSecondLeftPressOnTheCurrentCellOpensTheAnswerMenu)
 {
-    GameState state;
-    Board board(state);
     setUpGrid1(board, {7, 8});
     EXPECT_FALSE(board.txtCh_MouseDown(7, 1));
     EXPECT_EQ(board.CaseCourante(), 7);
     EXPECT_TRUE(board.txtCh_MouseDown(7, 1));
-    EXPECT_FALSE(board.txtCh_MouseDown(7, 2)) << "right presses never open it";
     EXPECT_FALSE(board.txtCh_MouseDown(8, 2));
     EXPECT_EQ(board.CaseCourante(), 7) << "a right press does not make a cell current";
+    EXPECT_FALSE(board.txtCh_MouseDown(7, 2)) << "nor opens the menu";
     state.SansAssistance = kTrue;
     EXPECT_FALSE(board.txtCh_MouseDown(7, 1)) << "no answers without assistance";
 }
 
-TEST(BoardArrows, FindTheNearestOpenCellWithoutWrapping)
+TEST_F(BoardTest, ArrowsFindTheNearestOpenCellWithoutWrapping)
 {
-    GameState state;
-    Board board(state);
     setUpGrid1(board, {0, 4, 10, 14, 36, 44, 80});
     EXPECT_EQ(board.nearestOpenCell(0, 0, 1), 4) << "the same row comes first";
     EXPECT_EQ(board.nearestOpenCell(10, 0, -1), 0) << "off the line, the nearest";
     EXPECT_EQ(board.nearestOpenCell(20, 0, 1), 14) << "on a tie, the one nearer the row";
-    EXPECT_EQ(board.nearestOpenCell(4, 1, 0), 14);
-    EXPECT_EQ(board.nearestOpenCell(40, -1, 0), 4);
-    EXPECT_EQ(board.nearestOpenCell(36, 0, 1), 44);
-    EXPECT_EQ(board.nearestOpenCell(44, 1, 0), 80);
     EXPECT_EQ(board.nearestOpenCell(0, -1, 0), -1) << "no wrapping past the top";
     EXPECT_EQ(board.nearestOpenCell(80, 0, 1), -1);
     board.mnuFinir_Click();

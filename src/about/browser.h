@@ -2,6 +2,7 @@
 // starting that program on an address.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -14,5 +15,10 @@ std::string findBrowserFor(const std::filesystem::path& htmlFile);
 // Starts `browser` on `address`, passed as one argument, without waiting for it. Returns
 // false when the program could not be started.
 bool startBrowser(const std::string& browser, const std::string& address);
+
+// The window the browser is started from (its native handle, 0 for none) until set again.
+// Windows makes it the owner of whatever the shell shows while starting the browser.
+void setBrowserOwner(std::uintptr_t window);
+std::uintptr_t browserOwner();
 
 } // namespace taremo

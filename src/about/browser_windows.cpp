@@ -46,6 +46,9 @@ bool shellSucceeded(HINSTANCE result) { return reinterpret_cast<INT_PTR>(result)
 
 std::string findBrowserFor(const std::filesystem::path& htmlFile)
 {
+    // The ANSI call is the one the game has always made, and it has a limit: a folder whose name
+    // has characters outside the ANSI code page comes out with "?" in their place, so the page
+    // is not found and the player is told there is no browser. The wide call would lift it.
     const std::string file = narrow(htmlFile.native(), CP_ACP);
     std::string buffer(MAX_PATH + 1, ' ');
     if (!shellSucceeded(FindExecutableA(file.c_str(), nullptr, buffer.data())))
@@ -61,8 +64,10 @@ bool startBrowser(const std::string& browser, const std::string& address)
 {
     const std::string program = toAnsi(browser);
     const std::string argument = "\"" + toAnsi(address) + "\"";
-    return shellSucceeded(ShellExecuteA(nullptr, "open", program.c_str(), argument.c_str(),
-                                        nullptr, SW_SHOWNORMAL));
+    // Quoted, the address stays one argument whatever it holds (it has a space).
+    const auto owner = reinterpret_cast<HWND>(browserOwner());
+    return shellSucceeded(ShellExecuteA(owner, "open", program.c_str(), argument.c_str(), nullptr,
+                                        SW_SHOWNORMAL));
 }
 
 } // namespace taremo

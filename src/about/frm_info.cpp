@@ -1,6 +1,7 @@
 // The About box.
 #include "about/frm_info.h"
 
+#include "about/browser.h"
 #include "about/rating_link.h"
 #include "about/version.h"
 #include "app/qt_fit_text.h"
@@ -199,7 +200,9 @@ void FrmInfo::Form_Load()
 
 void FrmInfo::lblVote_Click()
 {
+    setBrowserOwner(static_cast<std::uintptr_t>(winId()));
     const LinkOutcome outcome = ratingLink().open(programDir());
+    setBrowserOwner(0);
     if (outcome.message) {
         showMessage(this, MessageIcon::Exclamation, qs(outcome.message->text),
                     qs(outcome.message->title));

@@ -2,9 +2,8 @@
 #include "about/rating_link.h"
 
 #include "about/browser.h"
+#include "app/file_ops.h"
 
-#include <cstdio>
-#include <cstring>
 #include <string_view>
 
 namespace taremo {
@@ -19,15 +18,6 @@ std::string trim(std::string_view text)
     return std::string(text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1));
 }
 
-std::FILE* createNew(const std::filesystem::path& file)
-{
-#ifdef _WIN32
-    return _wfopen(file.c_str(), L"wbx");
-#else
-    return std::fopen(file.c_str(), "wbx");
-#endif
-}
-
 // Writes the page afresh. Whatever sits at its name is removed first (a file, or a link
 // somebody planted) and the page is then created exclusively, so no write can go through
 // a link to another file. Returns whether a file of ours now stands there.
@@ -37,12 +27,9 @@ bool writeTempPage(const std::filesystem::path& file)
     const auto status = std::filesystem::symlink_status(file, error);
     if (std::filesystem::is_symlink(status) || std::filesystem::is_regular_file(status))
         std::filesystem::remove(file, error);
-    std::FILE* out = createNew(file);
-    if (out == nullptr)
-        return false;
-    std::fwrite(kTempPageRecord, 1, std::strlen(kTempPageRecord), out);
-    std::fclose(out);
-    return true;
+    // A page whose write failed still serves the look-up, which asks only about its name.
+    return fileops::CreateNewFile(file, kTempPageRecord) ||
+           std::filesystem::is_regular_file(std::filesystem::symlink_status(file, error));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // Windows side of the file-system calls: the hidden, system and read-only marks are the file's
-// attributes.
+// attributes, and new files come from the system's own exclusive create.
 #include "app/file_ops.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -9,6 +9,8 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+
+#include <algorithm>
 
 namespace taremo::fileops {
 namespace {
@@ -36,6 +38,23 @@ bool IsMarkedReadOnly(const std::filesystem::path& path)
     return attributes != INVALID_FILE_ATTRIBUTES &&
            (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
            (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+bool CreateNewFile(const std::filesystem::path& file, std::string_view bytes)
+{
+    // The C runtime MinGW links (msvcrt) has no "x" mode for fopen, so ask the system directly.
+    const HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = true;
+    while (ok && !bytes.empty()) {
+        DWORD written = 0;
+        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        ok = WriteFile(handle, bytes.data(), chunk, &written, nullptr) && written > 0;
+        bytes.remove_prefix(written);
+    }
+    return CloseHandle(handle) && ok;
 }
 
 } // namespace taremo::fileops

@@ -176,14 +176,6 @@ bool appendOnce(const std::filesystem::path& file, const std::string& bytes)
     return ok;
 }
 
-// Creates `file` empty, failing when anything already holds that name, so that a symbolic
-// link planted there is never followed.
-bool createNew(const std::filesystem::path& file)
-{
-    std::FILE* out = openFile(file, "wbx");
-    return out && std::fclose(out) == 0;
-}
-
 bool mayRewrite(const std::filesystem::path& file, const std::filesystem::path& folder)
 {
     std::error_code error;
@@ -199,7 +191,9 @@ bool mayRewrite(const std::filesystem::path& file, const std::filesystem::path& 
 bool writeTwoLines(const std::filesystem::path& file, const std::string& sectionLine,
                    const std::string& key, const IniValue& value)
 {
-    return createNew(file) && EcrireIni(sectionLine, file, std::nullopt) &&
+    // Created empty first, and only where nothing holds the name yet, so that a symbolic link
+    // planted there is never followed.
+    return fileops::CreateNewFile(file, {}) && EcrireIni(sectionLine, file, std::nullopt) &&
            EcrireIni(key, file, value);
 }
 

@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "mainwin/frm_main.h"
 
+#include <QFile>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
@@ -44,6 +45,20 @@ QIcon noIcon()
     return QIcon(blank);
 }
 
+// A flag drawn from its SVG where the toolkit reads SVG; otherwise from the pictures made at
+// build time for screens at 1x, 2x and 3x.
+QIcon flagIcon(const char* code)
+{
+    const QString svg = QStringLiteral(":/resources/flag_%1.svg").arg(QLatin1String(code));
+    if (QFile::exists(svg))
+        return QIcon(svg);
+    QIcon icon;
+    for (const char* scale : {"", "@2x", "@3x"})
+        icon.addFile(QStringLiteral(":/resources/flag_%1%2.png").arg(QLatin1String(code),
+                                                                      QLatin1String(scale)));
+    return icon;
+}
+
 } // namespace
 
 FrmLangue::FrmLangue(QWidget* parent) : PlainDialog(parent)
@@ -71,7 +86,7 @@ void FrmLangue::createControls()
         auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("cmdLangue_%1").arg(i));
         button->setGeometry(px(kButtonLeftTwips[i]), px(600), px(1575), px(855));
-        button->setIcon(QIcon(QStringLiteral(":/resources/flag_%1.svg").arg(kFlags[i])));
+        button->setIcon(flagIcon(kFlags[i]));
         button->setIconSize(kFlagSize);
         button->setToolTip(QString::fromUtf8(kLanguageNames[i]));
         button->setAccessibleName(button->toolTip());

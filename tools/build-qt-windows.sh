@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Builds, once, a static Qt for 64-bit Windows from Debian's own qtbase source with MinGW-w64,
+# using the host's Qt tools, and prints the folder it is installed in. Later runs with the same
+# Qt version and configuration find it in the cache and return at once.
+#   tools/build-qt-windows.sh [jobs]
+# The cache lives in $TAREMO_QT_CACHE (default ~/.cache/taremo), outside any build folder.
+set -euo pipefail
+shopt -s inherit_errexit
+here=$(cd "$(dirname "$0")/.." && pwd)
+jobs=${1:-$(nproc 2>/dev/null || echo 2)}
+version=6.4.2
+toolchain=$here/cmake/mingw-w64-x86_64.cmake
+
+# Core, Gui and Widgets with the windows platform, the vista style and the jpeg and ico
+# readers. Debian's source lacks the tablet headers; the DirectWrite font database needs
+# direct2d, so only OpenGL itself is dropped.
+options=(
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
+    -DFEATURE_testlib=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+    -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF
+    -DFEATURE_tabletevent=OFF -DFEATURE_androiddeployqt=OFF
+    -DFEATURE_style_windowsvista=ON -DFEATURE_jpeg=ON -DFEATURE_ico=ON -DFEATURE_gif=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
+    -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
+    -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_md4c=OFF
+)
+compiler=$(x86_64-w64-mingw32-g++-posix -dumpfullversion)
+key=$(printf '%s\n' "$version" "$compiler" "${options[@]}" | sha256sum | cut -c1-12)
+cache=${TAREMO_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/taremo}
+prefix=$cache/qt-$version-mingw64-static-$key
+if [[ -f $prefix/.complete ]]; then
+    echo "$prefix"
+    exit 0
+fi
+
+# apt-get source needs deb-src entries; add ones that mirror the deb entries already there.
+add_deb_src() {
+    local list=/etc/apt/sources.list.d/taremo-deb-src.sources
+    [[ -f $list ]] && return 0
+    [[ $(id -u) -eq 0 ]] || { echo "Run once as root to add deb-src entries: $0" >&2; exit 1; }
+    local f
+    for f in /etc/apt/sources.list.d/*.sources; do
+        [[ $f == "$list" ]] && continue
+        awk 'BEGIN { RS = ""; ORS = "\n\n" } /(^|\n)Types:[^\n]*deb([ \n]|$)/ {
+                 sub(/Types:[^\n]*/, "Types: deb-src"); print }' "$f"
+    done > "$list"
+    cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null \
+        | sed -n 's/^deb /deb-src /p' > "${list%.sources}.list"
+    apt-get update -qq
+}
+
+fetch_source() {
+    local src=$cache/source-$version
+    if [[ ! -f $src/.complete ]]; then
+        add_deb_src
+        rm -rf "$src" && mkdir -p "$src"
+        (cd "$src" && apt-get source -qq qt6-base >&2)
+        touch "$src/.complete"
+    fi
+    find "$src" -mindepth 1 -maxdepth 1 -type d -name "qt6-base-$version*" | head -1
+}
+
+source_dir=$(fetch_source)
+work=$cache/build-$version-$key
+rm -rf "$work" "$prefix"
+cmake -S "$source_dir" -B "$work" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >&2
+cmake --build "$work" -j "$jobs" >&2
+cmake --install "$work" >&2
+touch "$prefix/.complete"
+rm -rf "$work"
+echo "$prefix"

@@ -75,7 +75,8 @@ endfunction()
 # Each test program cross-built here runs under wine, in a wine prefix of this build's own.
 macro(taremo_wine_emulator)
     if(CMAKE_CROSSCOMPILING AND WIN32 AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
-        find_program(TAREMO_WINE64 wine64 REQUIRED)
+        # Debian keeps wine64 out of the path, in /usr/lib/wine.
+        find_program(TAREMO_WINE64 wine64 PATHS /usr/lib/wine REQUIRED)
         set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_COMMAND} -E env
             WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
             ${TAREMO_WINE64})
@@ -92,8 +93,6 @@ macro(taremo_add_tests)
             set(INSTALL_GTEST OFF)
             add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest
                              EXCLUDE_FROM_ALL SYSTEM)
-            add_library(GTest::gtest ALIAS gtest)
-            add_library(GTest::gtest_main ALIAS gtest_main)
             taremo_wine_emulator()
         else()
             find_package(GTest REQUIRED)

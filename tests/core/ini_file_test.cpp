@@ -65,6 +65,9 @@ TEST(IniReader, BadFilesGiveNothingInBoundedMemory)
     const long before = peakKb();
     for (const char* name : {"folder.ini", "binary.ini", "huge.ini"})
         EXPECT_EQ(lire(dir / name), "") << name;
+#ifdef _WIN32
+    GTEST_SKIP() << "the peak memory is read from /proc";
+#endif
     EXPECT_LT(peakKb() - before, 4096);
 }
 
@@ -78,6 +81,9 @@ TEST(IniWriter, AppendsExactLinesEndedByCrLf)
 
 TEST(IniRewrite, NeverWritesThroughALinkNorLosesAFileItCannotReplace)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "needs symbolic links and permission bits; Windows has its own test";
+#endif
     TempDir dir;
     const auto entries = [&] { return std::distance(fs::directory_iterator(dir.path()), {}); };
     const auto target = writeBytes(dir / "outside" / "target", "keep\r\n");

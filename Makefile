@@ -2,6 +2,9 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+WIN_CORE_BUILD ?= build-windows-core
+WIN_BUILD ?= build-windows
+MINGW_TOOLCHAIN := $(CURDIR)/cmake/mingw-w64-x86_64.cmake
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 300
 
@@ -11,7 +14,8 @@ SHELL := bash
 
 CTEST = QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-.PHONY: run test deps configure build clean test-plain test-asan test-fuzz fuzz-build fuzz
+.PHONY: run test deps configure build clean test-plain test-asan test-fuzz fuzz-build fuzz \
+        test-windows-core windows
 
 deps:
 	@bash tools/ensure-deps.sh
@@ -25,12 +29,14 @@ build: configure
 run: build
 	@$(BUILD)/taremo
 
-# Three runs: the tests of the normal build, the same tests built with the address and
-# undefined-behaviour sanitizers and warnings as errors, and a short run of each fuzzer. The
-# last line is one summary of all three, as ctest words its own.
-test: test-plain test-asan test-fuzz
-	@echo "Normal build, sanitizer build and fuzz runs together:"
-	@cat $(BUILD)/ctest.log $(ASAN_BUILD)/ctest.log $(FUZZ_BUILD)/ctest.log | awk \
+# Four runs: the tests of the normal build, the same tests built with the address and
+# undefined-behaviour sanitizers and warnings as errors, a short run of each fuzzer, and the
+# core cross-built for Windows under wine. The last line is one summary of all four, as ctest
+# words its own.
+test: test-plain test-asan test-fuzz test-windows-core
+	@echo "Normal build, sanitizer build, fuzz runs and Windows core together:"
+	@cat $(BUILD)/ctest.log $(ASAN_BUILD)/ctest.log $(FUZZ_BUILD)/ctest.log \
+	    $(WIN_CORE_BUILD)/ctest.log | awk \
 	    '/tests failed out of/ { failed += $$4; total += $$NF } \
 	     END { printf "%d%% tests passed, %d tests failed out of %d\n", \
 	           total ? 100 * (total - failed) / total : 0, failed, total }'
@@ -55,6 +61,27 @@ fuzz-build: deps
 test-fuzz: fuzz-build
 	@cd $(FUZZ_BUILD) && ctest --output-on-failure -j $(JOBS) | tee ctest.log
 
+# The core and its Windows sides, cross-built with MinGW-w64 and tested under wine (the wine
+# prefix lives in the build folder).
+test-windows-core: deps
+	@cmake -S . -B $(WIN_CORE_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(MINGW_TOOLCHAIN) \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAREMO_CORE_ONLY=ON -DTAREMO_WERROR=ON >/dev/null
+	@cmake --build $(WIN_CORE_BUILD) -j $(JOBS)
+	@cd $(WIN_CORE_BUILD) && ctest --output-on-failure -j $(JOBS) | tee ctest.log
+
+# The whole game for Windows: a static Qt for Windows, built once into a cache outside the
+# build folders; the game linked against it, with its build-time tools taken from the normal
+# build; then dist/taremo-<version>-windows-x86_64.zip and a smoke test of it under wine.
+windows: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target pack_picture flag_picture make_icon
+	@qt=$$(bash tools/build-qt-windows.sh $(JOBS)) && \
+	    cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
+	        -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(MINGW_TOOLCHAIN) -DCMAKE_BUILD_TYPE=Release \
+	        -DBUILD_TESTING=OFF -DTAREMO_BENCH=OFF -DTAREMO_WERROR=ON \
+	        -DTAREMO_HOST_TOOLS=$(CURDIR)/$(BUILD) >/dev/null
+	@cmake --build $(WIN_BUILD) -j $(JOBS)
+	@bash tools/windows-dist.sh $(WIN_BUILD) dist
+
 # Each fuzzer for FUZZ_SECONDS; what they find is kept in $(FUZZ_BUILD)/fuzz/<target>.
 fuzz: fuzz-build
 	@for target in settings board; do \
@@ -68,4 +95,4 @@ bench: build
 	@python3 bench/startup.py --build $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_CORE_BUILD) $(WIN_BUILD) dist

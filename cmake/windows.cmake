@@ -77,7 +77,7 @@ macro(taremo_wine_emulator)
     if(CMAKE_CROSSCOMPILING AND WIN32 AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
         # Debian keeps wine64 out of the path, in /usr/lib/wine.
         find_program(TAREMO_WINE64 wine64 PATHS /usr/lib/wine REQUIRED)
-        set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_COMMAND} -E env
+        set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_COMMAND} -E env --unset=DISPLAY
             WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
             ${TAREMO_WINE64})
     endif()

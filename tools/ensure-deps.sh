@@ -10,6 +10,14 @@ packages=(
     pkg-config libxcb1-dev xvfb
     clang libclang-rt-14-dev
 )
+# The Windows builds: the cross compiler and wine for the core tests (`make test`); for
+# `make windows` also the Qt source (apt-get source needs dpkg-dev) and what its smoke test
+# drives the game with under Xvfb.
+windows_packages=(
+    g++-mingw-w64-x86-64-posix wine64
+    dpkg-dev xdotool imagemagick
+)
+packages+=("${windows_packages[@]}")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -46,6 +46,9 @@ TEST_F(LanguageDialog, AtFirstStartEachFlagIsNamedAndOpensTheGameInItsLanguageSa
         ASSERT_TRUE(frmMainLoaded() && frmMain().isVisible());
         EXPECT_EQ(frmMain().mnuFichier()->title(), QString::fromUtf8(fileMenus[i]));
     }
+#ifdef _WIN32
+    GTEST_SKIP() << "a read-only folder needs POSIX permissions";
+#endif
     std::filesystem::permissions(m_dir.path(), std::filesystem::perms(0500)); // read-only
     unloadFrmMain();
     QTest::mouseClick(firstStart().cmdLangue(2), Qt::LeftButton);

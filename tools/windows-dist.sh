@@ -34,16 +34,7 @@ pack() {
     echo "Made $zip"
 }
 
-start_dis# Waits up to 30 seconds for the game to show exactly $1 windows.
-windows_become() {
-    for _ in $(seq 60); do
-        [[ $(xdotool search --onlyvisible --class taremo 2>/dev/null | wc -l) -eq $1 ]] && return 0
-        sleep 0.5
-    done
-    return 1
-}
-
-play() {
+start_display() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
     xvfb=$!
     for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done

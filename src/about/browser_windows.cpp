@@ -63,8 +63,9 @@ std::string findBrowserFor(const std::filesystem::path& htmlFile)
 bool startBrowser(const std::string& browser, const std::string& address)
 {
     const std::string program = toAnsi(browser);
-    const std::string argument = "\"" + toAnsi(address) + "\"";
     // Quoted, the address stays one argument whatever it holds (it has a space).
+    std::string argument(1, '"');
+    argument.append(toAnsi(address)).push_back('"');
     const auto owner = reinterpret_cast<HWND>(browserOwner());
     return shellSucceeded(ShellExecuteA(owner, "open", program.c_str(), argument.c_str(), nullptr,
                                         SW_SHOWNORMAL));

@@ -12,7 +12,7 @@
 
 namespace {
 
-bool envSet(const char* name)
+[[maybe_unused]] bool envSet(const char* name) // not needed where a display always exists
 {
     const char* value = std::getenv(name);
     return value != nullptr && *value != '\0';

@@ -199,7 +199,7 @@ void FrmInfo::Form_Load()
 
 void FrmInfo::lblVote_Click()
 {
-    const LinkOutcome outcome = ratingLink().open(programDir());
+    const LinkOutcome outcome = ratingLink().open(settingsDir());
     if (outcome.message) {
         showMessage(this, MessageIcon::Exclamation, qs(outcome.message->text),
                     qs(outcome.message->title));

@@ -59,7 +59,7 @@ int main(int argc, char* argv[])
     // The one icon of every window, the main window's included.
     QApplication::setWindowIcon(QPixmap::fromImage(taremo::unpack(taremo::kIconPicture)));
 
-    if (taremo::Main(taremo::programDir(), taremo::gameState()) == taremo::FirstWindow::Main) {
+    if (taremo::Main(taremo::settingsDir(), taremo::gameState()) == taremo::FirstWindow::Main) {
         taremo::frmMain().show();
         // Asked for at once, so that the keys reach the game even with no window manager.
         taremo::frmMain().activateWindow();

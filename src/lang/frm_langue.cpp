@@ -88,7 +88,7 @@ void FrmLangue::cmdLangue_Click(int index)
 {
     GameState& state = gameState();
     state.Langue = static_cast<float>(index + 1);
-    const bool saved = SaveLangue(programDir(), state.Langue);
+    const bool saved = SaveLangue(settingsDir(), state.Langue);
     FrmMain& main = frmMain();
     main.ChangeLangue();
     accept();

@@ -196,7 +196,7 @@ void FrmMain::resizeEvent(QResizeEvent* event)
 void FrmMain::closeEvent(QCloseEvent* event)
 {
     // Nothing asks: the difficulty is stored and the program ends, whatever the grid.
-    SaveNiveau(programDir(), gameState());
+    SaveNiveau(settingsDir(), gameState());
     event->accept();
     QCoreApplication::quit();
 }

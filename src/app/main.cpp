@@ -1,4 +1,5 @@
 // The program's entry: restore the stored choices, then show the first window.
+#include "app/command_line.h"
 #include "app/qt_packed_picture.h"
 #include "app/qt_paths.h"
 #include "app/startup.h"
@@ -48,6 +49,11 @@ void quietFatal(QtMsgType type, const QMessageLogContext&, const QString& messag
 
 int main(int argc, char* argv[])
 {
+    // Answered before anything of the toolkit, so that they need no display.
+    if (const auto answer = taremo::answerCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc})) {
+        std::fputs(answer->text.c_str(), stdout);
+        return answer->status;
+    }
     if (!displayAvailable()) {
         std::fprintf(stderr, "taremo: no graphical display found (DISPLAY is not set); "
                              "start the game from a desktop session.\n");

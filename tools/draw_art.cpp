@@ -4,12 +4,14 @@
 //   g++ -std=c++20 -fPIC tools/draw_art.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/draw_art
 //   QT_QPA_PLATFORM=offscreen /tmp/draw_art resources
 //
-// Writes title.png, icon.png, icon-256.png, about_title.jpg and about_emblem.jpg into the folder
-// given. Every letter and digit is drawn from the stroke shapes below rather than from a font, so
+// Writes title.png, icon.png (32 pixels), icon-<size>.png for the desktop's other sizes,
+// icon.svg (the same icon as scalable vector art), about_title.jpg and about_emblem.jpg into
+// the folder given. Every letter and digit is drawn from the stroke shapes below rather than from a font, so
 // the pictures come out the same whatever fonts the machine has. The flags are not drawn here:
 // they are hand-written SVG files next to the pictures.
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -311,6 +313,24 @@ QImage drawIcon(int size) {
     return image;
 }
 
+// The icon as SVG text: the very shapes of drawIcon on its 32-unit grid, for any size.
+QByteArray iconSvg() {
+    const auto hex = [](const QColor &colour) { return colour.name().toLatin1(); };
+    QByteArray svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" "
+                     "viewBox=\"0 0 32 32\">\n"
+                     "  <rect width=\"32\" height=\"32\" rx=\"5\" fill=\"" + hex(kInk) + "\"/>\n";
+    for (int k = 0; k < 9; ++k) {
+        svg += "  <rect x=\"" + QByteArray::number(2 + (k % 3) * 10) + "\" y=\"" +
+               QByteArray::number(2 + (k / 3) * 10) + "\" width=\"8\" height=\"8\" rx=\"1.2\" fill=\"" +
+               hex(k == 4 ? kCoral : kPaper) + "\"/>\n";
+    }
+    svg += "  <path d=\"M6 3.5V8.5M26 23.5V28.5\" stroke=\"" + hex(kInk) + "\" stroke-width=\"1.6\"/>\n"
+           "  <path d=\"M16 13.5V18.5\" stroke=\"#ffffff\" stroke-width=\"1.6\"/>\n"
+           "</svg>\n";
+    return svg;
+}
+
 // The About box's title: the name in dark capitals, pressed into light grey.
 QImage drawAboutTitle() {
     QImage image(146, 28, QImage::Format_RGB32);
@@ -385,7 +405,12 @@ int main(int argc, char **argv) {
     // PNG quality 0 asks for the strongest compression; the JPEGs stay sharp at 92.
     bool ok = save(drawTitle(), dir, "title.png", "PNG", 0);
     ok = save(drawIcon(32), dir, "icon.png", "PNG", 0) && ok;
-    ok = save(drawIcon(256), dir, "icon-256.png", "PNG", 0) && ok;
+    for (const int size : {16, 48, 64, 128, 256}) {
+        const QByteArray name = "icon-" + QByteArray::number(size) + ".png";
+        ok = save(drawIcon(size), dir, name.constData(), "PNG", 0) && ok;
+    }
+    QFile svg(dir.filePath("icon.svg"));
+    ok = svg.open(QIODevice::WriteOnly) && svg.write(iconSvg()) > 0 && ok;
     ok = save(drawAboutTitle(), dir, "about_title.jpg", "JPEG", 92) && ok;
     ok = save(drawAboutEmblem(), dir, "about_emblem.jpg", "JPEG", 92) && ok;
     return ok ? 0 : 1;

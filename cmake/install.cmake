@@ -65,8 +65,8 @@ set(CPACK_PACKAGE_VERSION ${TAREMO_VERSION_MAJOR}.${TAREMO_VERSION_MINOR}${TAREM
 set(CPACK_PACKAGE_VENDOR "The Taremo developers")
 set(CPACK_PACKAGE_CONTACT "The Taremo developers <taremo@example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "nine-by-nine number-placement puzzle")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "nine-by-nine number-placement puzzle
-Taremo is a small desktop game of the number-placement puzzle: each row,
+# CPack puts the summary above this as the synopsis line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Taremo is a small desktop game of the number-placement puzzle: each row,
 column and 3x3 block of the grid must hold the digits 1 to 9 exactly once.
 Pick one of six difficulties and whether the game judges every digit at
 once, then fill the open cells. It speaks English, French, German, Italian

@@ -26,7 +26,12 @@ if(TAREMO_BIN_LINK)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/bin-link/taremo DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
+# Started from the path, where bin/taremo is; without that link (the package), by its full path,
+# as /usr/games is not on every session's path.
 set(TAREMO_INSTALLED_EXE taremo)
+if(NOT TAREMO_BIN_LINK)
+    set(TAREMO_INSTALLED_EXE ${CMAKE_INSTALL_PREFIX}/${TAREMO_GAMES_DIR}/taremo)
+endif()
 configure_file(resources/org.taremo.Taremo.desktop.in
                ${CMAKE_CURRENT_BINARY_DIR}/org.taremo.Taremo.desktop @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/org.taremo.Taremo.desktop

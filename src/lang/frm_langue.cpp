@@ -96,8 +96,8 @@ void FrmLangue::cmdLangue_Click(int index)
     main.activateWindow();
     if (!saved) {
         showMessage(&main, MessageIcon::Exclamation,
-                    QStringLiteral("The language could not be saved: the game's folder or its "
-                                   "start.ini cannot be written."));
+                    QStringLiteral("The language could not be saved: its start.ini, in the game's "
+                                   "folder or in your settings folder, cannot be written."));
     }
 }
 

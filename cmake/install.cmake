@@ -8,7 +8,7 @@ folder is not on the path (such as ~/.local)" ON)
 install(TARGETS taremo RUNTIME DESTINATION ${TAREMO_GAMES_DIR})
 # The installed game carries no debugging information; the build folder's copy keeps it.
 find_program(TAREMO_STRIP NAMES ${CMAKE_STRIP} strip)
-if(TAREMO_STRIP AND NOT TAREMO_SANITIZE)
+if(TAREMO_STRIP)
     install(CODE "
         execute_process(COMMAND \"${TAREMO_STRIP}\" --strip-unneeded --remove-section=.comment
                                 --remove-section=.note

@@ -12,11 +12,15 @@ if(TAREMO_STRIP)
     install(CODE "
         execute_process(COMMAND \"${TAREMO_STRIP}\" --strip-unneeded --remove-section=.comment
                                 --remove-section=.note
-                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${TAREMO_GAMES_DIR}/taremo\"
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${TAREMO_GAMES_DIR}/$<TARGET_FILE_NAME:taremo>\"
                         RESULT_VARIABLE result)
         if(NOT result EQUAL 0)
             message(FATAL_ERROR \"could not strip the game: \${result}\")
         endif()")
+endif()
+# The rest is the Linux desktop's: links, desktop files, manual page and the Debian package.
+if(WIN32)
+    return()
 endif()
 if(TAREMO_BIN_LINK)
     # Made here and installed as a file, so that the install manifest records it.

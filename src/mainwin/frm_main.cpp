@@ -239,7 +239,14 @@ void FrmMain::paintCell(int index)
     if (!cell.enabled && edit->hasFocus())
         edit->clearFocus();
     edit->setEnabled(cell.enabled);
-    edit->setAccessibleName(cellAccessibleName(index, cell));
+    const bool settledNow = m_paintedOnce[i] && m_painted[i].enabled && !cell.enabled;
+    if (cell.enabled || cell.back != kGreen)
+        m_revealed[i] = false;
+    else if (settledNow)
+        m_revealed[i] = m_revealing;
+    const QString name = cellAccessibleName(index, cell, m_revealed[i]);
+    if (edit->accessibleName() != name)
+        edit->setAccessibleName(name); // tells a screen reader of the new state
     m_painted[i] = cell;
     m_paintedOnce[i] = true;
 }
@@ -249,7 +256,22 @@ void FrmMain::repaintBoard()
     createCells();
     for (int i = 0; i < kCellCount; ++i)
         paintCell(i);
+    showCurrentCell();
     m_mnuFinir->setEnabled(m_board.finirEnabled());
+}
+
+void FrmMain::showCurrentCell()
+{
+    const int current = m_board.CaseCourante();
+    if (m_txtCh[0] == nullptr || current == m_ringAt)
+        return;
+    if (m_ringAt >= 0)
+        m_txtCh[static_cast<std::size_t>(m_ringAt)]->update();
+    m_ringAt = current;
+    CellEdit* cell = m_txtCh[static_cast<std::size_t>(current)];
+    // Above its neighbours, which overlap its edges by a pixel, so the ring shows whole.
+    cell->raise();
+    cell->update();
 }
 
 void FrmMain::announce(Announce announce)
@@ -293,7 +315,9 @@ void FrmMain::mnuFinir_Click()
     if (!m_board.finirEnabled())
         return;
     m_board.mnuFinir_Click();
+    m_revealing = true;
     repaintBoard();
+    m_revealing = false;
 }
 
 void FrmMain::Language_Click()
@@ -307,7 +331,9 @@ void FrmMain::mnuQuit_Click() { close(); }
 void FrmMain::mnuReponse_Click()
 {
     const Announce result = m_board.mnuReponse_Click();
+    m_revealing = true;
     repaintBoard();
+    m_revealing = false;
     announce(result);
 }
 
@@ -335,7 +361,11 @@ void FrmMain::txtCh_FieldEdited(int index)
     m_painted[static_cast<std::size_t>(index)] = m_board.cell(index);
 }
 
-void FrmMain::txtCh_GotFocus(int index) { m_board.txtCh_GotFocus(index); }
+void FrmMain::txtCh_GotFocus(int index)
+{
+    m_board.txtCh_GotFocus(index);
+    showCurrentCell();
+}
 
 void FrmMain::keyPressEvent(QKeyEvent* event)
 {
@@ -350,6 +380,21 @@ void FrmMain::keyPressEvent(QKeyEvent* event)
     QMainWindow::keyPressEvent(event);
 }
 
+bool FrmMain::focusNextPrevChild(bool next)
+{
+    // With no cell focused (the current one was just settled), Tab and Shift+Tab go on from
+    // it, as the arrows do, rather than from the top of the board.
+    const auto* cell = dynamic_cast<const CellEdit*>(focusWidget());
+    if (m_fraGrille->isVisible() && (cell == nullptr || !cell->hasFocus())) {
+        const int target = m_board.nextOpenCell(m_board.CaseCourante(), next ? 1 : -1);
+        if (target >= 0) {
+            txtCh(target)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return QMainWindow::focusNextPrevChild(next);
+}
+
 void FrmMain::txtCh_Arrow(int index, int dRow, int dColumn)
 {
     const int target = m_board.nearestOpenCell(index, dRow, dColumn);
@@ -362,6 +407,15 @@ void FrmMain::txtCh_MouseDown(int index, Qt::MouseButton button, const QPoint& g
     const int vbButton = button == Qt::LeftButton ? 1 : button == Qt::RightButton ? 2 : 4;
     if (m_board.txtCh_MouseDown(index, vbButton))
         m_mnuAide->popup(globalPos);
+    showCurrentCell();
+}
+
+void FrmMain::txtCh_AnswerKey(int index)
+{
+    if (!m_board.answerOffered(index) || m_mnuAide->isVisible())
+        return;
+    const CellEdit* cell = txtCh(index);
+    m_mnuAide->popup(cell->mapToGlobal(QPoint(0, cell->height())));
 }
 
 FrmMain& frmMain()

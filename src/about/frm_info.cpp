@@ -10,10 +10,13 @@
 #include "mainwin/frm_main.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTextLayout>
 
 namespace taremo {
@@ -72,6 +75,31 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent, std::function<void()>
 {
     setCursor(Qt::PointingHandCursor);
     setAccessibleName(text);
+    // Reached with Tab, like a link in a page; a click still leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        event->accept();
+        m_onClick();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The usual dotted frame round the focused link.
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -116,6 +144,7 @@ void RunsLabel::paintEvent(QPaintEvent*)
 FrmInfo::FrmInfo(QWidget* parent) : PlainDialog(parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
+    setAccessibleName(QStringLiteral("About"));
     // No title bar and no close box: the box is left through OK or the link only.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(px(6300), px(4830));
@@ -133,6 +162,8 @@ void FrmInfo::createFrame()
                      420);
     m_image1 = place(picture(m_frame1, ":/resources/about_emblem.jpg"), "Image1", 360, 360, 780,
                      795);
+    m_image2->setAccessibleName(QStringLiteral("Taremo"));
+    m_image1->setAccessibleName(QStringLiteral("Emblem: a red character on black"));
     m_label2 = place(new QLabel(QStringLiteral("© Taremo 2025–2026"), m_frame1), "Label2",
                      1920, 720, 2415, 375);
     m_label2->setFont(fontOf(kSansFamilies, 9.75));
@@ -168,6 +199,7 @@ void FrmInfo::createControls()
     m_lblVote->setFont(voteFont);
     m_lblVote->setAlignment(Qt::AlignCenter);
     setColour(m_lblVote, QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
+    setTabOrder(m_cmdOK, m_lblVote);
 
     m_label4 = place(new QLabel(this), "Label4", 120, 3720, 2175, 375);
     m_label4->setFont(fontOf(kSansFamilies, kLabel4Points));

@@ -5,7 +5,8 @@
 //   QT_QPA_PLATFORM=offscreen /tmp/draw_art resources
 //
 // Writes title.png, icon.png, icon-256.png, about_title.jpg and about_emblem.jpg into the folder
-// given. Every letter and digit is drawn from the stroke shapes below rather than from a font, so
+// given, and of each picture but icon-256.png the same drawing at twice and three times the
+// pixels (title@2x.png, title@3x.png, ...) for screens scaled up. Every letter and digit is drawn from the stroke shapes below rather than from a font, so
 // the pictures come out the same whatever fonts the machine has. The flags are not drawn here:
 // they are hand-written SVG files next to the pictures.
 #include <QColor>
@@ -19,6 +20,7 @@
 #include <QTransform>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -215,11 +217,12 @@ void drawPencilMarks(QPainter &painter, const char *digits, const QRectF &cell,
 }
 
 // The title picture: one 3x3 block of a grid in the middle of a game, and the name beneath it.
-QImage drawTitle() {
-    QImage image(330, 285, QImage::Format_RGB32);
+QImage drawTitle(int scale) {
+    QImage image(330 * scale, 285 * scale, QImage::Format_RGB32);
     image.fill(kPaper);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
 
     const double cell = 44;
     const QRectF block(330 / 2.0 - 1.5 * cell, 26, 3 * cell, 3 * cell);
@@ -312,11 +315,12 @@ QImage drawIcon(int size) {
 }
 
 // The About box's title: the name in dark capitals, pressed into light grey.
-QImage drawAboutTitle() {
-    QImage image(146, 28, QImage::Format_RGB32);
+QImage drawAboutTitle(int scale) {
+    QImage image(146 * scale, 28 * scale, QImage::Format_RGB32);
     image.fill(QColor(0xC0, 0xC0, 0xC0));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
 
     const double h = 16;
     const double gap = 0.5 * h;
@@ -331,11 +335,12 @@ QImage drawAboutTitle() {
 
 // The About box's emblem: a red 3x3 block stood on its corner, on black. The corner and centre
 // tiles are solid, the four between them only outlined.
-QImage drawAboutEmblem() {
-    QImage image(52, 53, QImage::Format_RGB32);
+QImage drawAboutEmblem(int scale) {
+    QImage image(52 * scale, 53 * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     painter.translate(26, 26.5);
     painter.rotate(45);
 
@@ -383,10 +388,17 @@ int main(int argc, char **argv) {
     }
 
     // PNG quality 0 asks for the strongest compression; the JPEGs stay sharp at 92.
-    bool ok = save(drawTitle(), dir, "title.png", "PNG", 0);
-    ok = save(drawIcon(32), dir, "icon.png", "PNG", 0) && ok;
-    ok = save(drawIcon(256), dir, "icon-256.png", "PNG", 0) && ok;
-    ok = save(drawAboutTitle(), dir, "about_title.jpg", "JPEG", 92) && ok;
-    ok = save(drawAboutEmblem(), dir, "about_emblem.jpg", "JPEG", 92) && ok;
+    bool ok = save(drawIcon(256), dir, "icon-256.png", "PNG", 0);
+    for (int scale = 1; scale <= 3; ++scale) {
+        const std::string suffix = scale == 1 ? "" : "@" + std::to_string(scale) + "x";
+        const auto name = [&](const char* stem, const char* extension) {
+            return stem + suffix + extension;
+        };
+        ok = save(drawTitle(scale), dir, name("title", ".png").c_str(), "PNG", 0) && ok;
+        ok = save(drawIcon(32 * scale), dir, name("icon", ".png").c_str(), "PNG", 0) && ok;
+        ok = save(drawAboutTitle(scale), dir, name("about_title", ".jpg").c_str(), "JPEG", 92) && ok;
+        ok = save(drawAboutEmblem(scale), dir, name("about_emblem", ".jpg").c_str(), "JPEG", 92) &&
+             ok;
+    }
     return ok ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include "app/qt_fit_text.h"
 #include "app/qt_message_box.h"
 #include "app/qt_paths.h"
+#include "app/qt_sharp_picture.h"
 #include "lang/texts.h"
 #include "mainwin/frm_main.h"
 
@@ -59,13 +60,11 @@ const QStringList kSansFamilies = {QStringLiteral("MS Sans Serif"),
                                    QStringLiteral("Microsoft Sans Serif"),
                                    QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")};
 
-// Narrows the label's font, from its set size down, until its one line fits: the caption was
-// measured for a narrow font that not every desktop has.
-QLabel* picture(QWidget* parent, const char* resource)
+// One of the box's pictures, from its three sizes in the resources.
+QLabel* picture(QWidget* parent, const char* stem)
 {
-    auto* label = new QLabel(parent);
-    label->setPixmap(QPixmap(QString::fromLatin1(resource)));
-    return label;
+    return new SharpPicture(resourceSources(QString::fromLatin1(stem), QStringLiteral(".jpg")),
+                            parent);
 }
 
 } // namespace
@@ -158,9 +157,9 @@ void FrmInfo::createFrame()
     m_frame1 = place(new QFrame(this), "Frame1", 120, 0, 6135, 1455);
     m_frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     setColour(m_frame1, QPalette::Window, kFrameGrey);
-    m_image2 = place(picture(m_frame1, ":/resources/about_title.jpg"), "Image2", 2040, 240, 2190,
+    m_image2 = place(picture(m_frame1, ":/resources/about_title"), "Image2", 2040, 240, 2190,
                      420);
-    m_image1 = place(picture(m_frame1, ":/resources/about_emblem.jpg"), "Image1", 360, 360, 780,
+    m_image1 = place(picture(m_frame1, ":/resources/about_emblem"), "Image1", 360, 360, 780,
                      795);
     m_image2->setAccessibleName(QStringLiteral("Taremo"));
     m_image1->setAccessibleName(QStringLiteral("Emblem: a red character on black"));

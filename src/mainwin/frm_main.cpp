@@ -6,6 +6,7 @@
 #include "app/qt_message_box.h"
 #include "app/qt_packed_picture.h"
 #include "app/qt_paths.h"
+#include "app/qt_sharp_picture.h"
 #include "app/startup.h"
 #include "lang/frm_langue.h"
 #include "lang/texts.h"
@@ -42,9 +43,15 @@ int columnLeftTwips(int c) { return 120 + 600 * c + 120 * (c / 3); }
 int rowTopTwips(int r) { return 240 + 480 * r + 120 * (r / 3); }
 
 // The title picture: a click on it starts a new grid.
-class TitlePicture : public QLabel {
+class TitlePicture : public SharpPicture {
 public:
-    TitlePicture(FrmMain& form, QWidget* parent) : QLabel(parent), m_form(form) {}
+    TitlePicture(FrmMain& form, QWidget* parent)
+        : SharpPicture({[] { return unpack(kTitlePicture); }, [] { return unpack(kTitlePicture2x); },
+                        [] { return unpack(kTitlePicture3x); }},
+                       parent),
+          m_form(form)
+    {
+    }
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override
@@ -162,7 +169,6 @@ void FrmMain::createTitle(QWidget* central)
 {
     m_image1 = new TitlePicture(*this, central);
     m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setPixmap(QPixmap::fromImage(unpack(kTitlePicture)));
     m_image1->resize(px(kPictureWidthTwips), px(kPictureHeightTwips));
     m_image1->setAccessibleName(QStringLiteral("Title picture: click for a new grid"));
     m_image1->setCursor(Qt::PointingHandCursor);

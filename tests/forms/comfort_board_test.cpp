@@ -37,6 +37,15 @@ void typeDigit(FrmMain& main, int index, bool right)
     QTest::keyClick(main.txtCh(index), Qt::Key(Qt::Key_0 + (right ? digit : digit % 9 + 1)));
 }
 
+// The answer to cell `index`, asked for from the keyboard.
+void answerFromTheKeyboard(FrmMain& main, int index)
+{
+    main.txtCh(index)->setFocus();
+    QTest::keyClick(main.txtCh(index), Qt::Key_Menu);
+    QTest::keyClick(main.mnuAide(), Qt::Key_Down);
+    QTest::keyClick(main.mnuAide(), Qt::Key_Return);
+}
+
 // The palette a GNOME desktop in its dark style gives the toolkit.
 QPalette darkPalette()
 {
@@ -100,9 +109,7 @@ TEST_F(ComfortBoard, EveryCellStateStandsOutInLightAndDarkPalettes)
         const auto open = openCells(main);
         typeDigit(main, open[1], true);  // right: green
         typeDigit(main, open[0], false); // wrong: red digit, and current
-        main.txtCh(open[2])->setFocus();
-        main.txtCh_AnswerKey(open[2]);
-        main.mnuReponse()->trigger();    // revealed: green
+        answerFromTheKeyboard(main, open[2]); // revealed: green
         typeDigit(main, open[3], false);
         main.txtCh(open[4])->setFocus(); // current, open and empty: its caret is no digit
         const std::pair<const char*, int> before[] = {
@@ -134,6 +141,16 @@ TEST_F(ComfortBoard, EveryCellStateStandsOutInLightAndDarkPalettes)
         const Painted settled = paintedCell(finished, main.txtCh(open[4]));
         EXPECT_GE(contrastRatio(settled.ring, settled.back), kMinContrast)
             << "the ring stays on the current cell once settled";
+
+        // A right digit typed without assistance, settled by finishing.
+        newGrid(main, 3, false);
+        const int typed = openCells(main)[0];
+        typeDigit(main, typed, true);
+        main.txtCh(openCells(main)[1])->setFocus();
+        main.mnuFinir()->trigger();
+        const Painted kept = paintedCell(main.fraGrille()->grab().toImage(), main.txtCh(typed));
+        EXPECT_EQ(kept.back, palette.color(QPalette::Base));
+        EXPECT_GE(contrastRatio(kept.digit, kept.back), kMinContrast) << "typed right, settled";
     }
     QApplication::setPalette(QApplication::style()->standardPalette());
 }
@@ -218,9 +235,7 @@ TEST_F(ComfortBoard, ScreenReaderIsToldEachCellsState)
     EXPECT_EQ(said(open[0]), name(open[0], ", wrong"));
     typeDigit(main, open[1], true);
     EXPECT_EQ(said(open[1]), name(open[1], ", right"));
-    main.txtCh(open[2])->setFocus();
-    main.txtCh_AnswerKey(open[2]);
-    main.mnuReponse()->trigger();
+    answerFromTheKeyboard(main, open[2]);
     EXPECT_EQ(said(open[2]), name(open[2], ", revealed"));
     main.mnuFinir()->trigger();
     EXPECT_EQ(said(open[0]), name(open[0], ", corrected"));

@@ -3,7 +3,9 @@
 
 #include "app/qt_packed_picture.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -49,9 +51,17 @@ std::array<SharpPicture::Source, 3> resourceSources(const QString& stem, const Q
 
 QIcon gameIcon()
 {
+    // Only the sizes that the screens call for: every size is handed to the desktop as each
+    // window opens.
+    const PackedPicture* const sizes[] = {&kIconPicture, &kIconPicture2x, &kIconPicture3x};
+    std::array<bool, 3> wanted{true, false, false};
+    for (const QScreen* screen : QGuiApplication::screens())
+        wanted.at(static_cast<std::size_t>(SharpPicture::scaleFor(screen->devicePixelRatio()) - 1)) =
+            true;
     QIcon icon;
-    for (const PackedPicture* picture : {&kIconPicture, &kIconPicture2x, &kIconPicture3x})
-        icon.addPixmap(QPixmap::fromImage(unpack(*picture)));
+    for (std::size_t i = 0; i < wanted.size(); ++i)
+        if (wanted[i])
+            icon.addPixmap(QPixmap::fromImage(unpack(*sizes[i])));
     return icon;
 }
 

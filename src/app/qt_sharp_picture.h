@@ -36,7 +36,7 @@ private:
 // The three sizes of a picture kept in the resources as name.ext, name@2x.ext and name@3x.ext.
 std::array<SharpPicture::Source, 3> resourceSources(const QString& stem, const QString& extension);
 
-// The game's window icon at 32, 64 and 96 pixels.
+// The game's window icon: 32 pixels, and 64 or 96 as well for screens scaled up.
 QIcon gameIcon();
 
 } // namespace taremo

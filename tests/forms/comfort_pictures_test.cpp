@@ -53,7 +53,7 @@ TEST_F(SharpPictures, EachScreenGetsThePicturesDrawnForItsScale)
     });
 }
 
-TEST_F(SharpPictures, BuiltInPicturesAreTheArtworkAndTheIconComesInThreeSizes)
+TEST_F(SharpPictures, BuiltInPicturesAreTheArtworkAndTheIconSuitsTheScreen)
 {
     const std::pair<const PackedPicture*, const char*> packed[] = {
         {&kTitlePicture2x, "title@2x"}, {&kTitlePicture3x, "title@3x"},
@@ -64,10 +64,13 @@ TEST_F(SharpPictures, BuiltInPicturesAreTheArtworkAndTheIconComesInThreeSizes)
                   artwork.convertToFormat(QImage::Format_ARGB32)) << file;
     }
     const QIcon icon = gameIcon();
-    for (const int scale : {1, 2, 3}) {
-        const QPixmap pixmap = icon.pixmap(QSize(32, 32), scale);
-        EXPECT_EQ(pixmap.size(), QSize(32, 32) * scale) << "drawn for the scale, not enlarged";
-    }
+    const int scale = SharpPicture::scaleFor(qApp->devicePixelRatio());
+    const QImage drawn = icon.pixmap(QSize(32, 32), scale).toImage();
+    const QString file = scale == 1 ? "icon" : QString("icon@%1x").arg(scale);
+    EXPECT_EQ(drawn.convertToFormat(QImage::Format_ARGB32),
+              QImage(TAREMO_RESOURCES_DIR "/" + file + ".png").convertToFormat(QImage::Format_ARGB32))
+        << "drawn for the screen's scale, not enlarged";
+    EXPECT_EQ(icon.availableSizes().size(), scale == 1 ? 1 : 2) << "only the sizes screens need";
 }
 
 } // namespace

@@ -386,6 +386,16 @@ void FrmMain::keyPressEvent(QKeyEvent* event)
     QMainWindow::keyPressEvent(event);
 }
 
+void FrmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // The desktop switched between a light and a dark theme: the cells take the new colours.
+    if (event->type() == QEvent::PaletteChange && m_txtCh[0] != nullptr) {
+        m_paintedOnce.fill(false);
+        repaintBoard();
+    }
+}
+
 bool FrmMain::focusNextPrevChild(bool next)
 {
     // With no cell focused (the current one was just settled), Tab and Shift+Tab go on from

@@ -155,6 +155,19 @@ TEST_F(ComfortBoard, EveryCellStateStandsOutInLightAndDarkPalettes)
     QApplication::setPalette(QApplication::style()->standardPalette());
 }
 
+TEST_F(ComfortBoard, CellsFollowTheDesktopFromLightToDarkDuringAGame)
+{
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    FrmMain& main = showMain();
+    newGrid(main, 1);
+    const int open = openCells(main)[0];
+    QApplication::setPalette(darkPalette());
+    QCoreApplication::sendPostedEvents(); // as the event loop would, before the next paint
+    const Painted cell = paintedCell(main.fraGrille()->grab().toImage(), main.txtCh(open));
+    EXPECT_EQ(cell.back, darkPalette().color(QPalette::Base));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+}
+
 TEST_F(ComfortBoard, RingStaysOnASettledCellAndTabAndArrowsGoOnFromIt)
 {
     FrmMain& main = showMain();

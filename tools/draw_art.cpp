@@ -6,9 +6,10 @@
 //
 // Writes title.png, icon.png, icon-256.png, about_title.jpg and about_emblem.jpg into the folder
 // given, and of each picture but icon-256.png the same drawing at twice and three times the
-// pixels (title@2x.png, title@3x.png, ...) for screens scaled up. Every letter and digit is drawn from the stroke shapes below rather than from a font, so
-// the pictures come out the same whatever fonts the machine has. The flags are not drawn here:
-// they are hand-written SVG files next to the pictures.
+// pixels (title@2x.png, title@3x.png, ...) for screens scaled up. Every letter and digit is
+// drawn from the stroke shapes below rather than from a font, so the pictures come out the same
+// whatever fonts the machine has. The flags are not drawn here: they are hand-written SVG files
+// next to the pictures.
 #include <QColor>
 #include <QDir>
 #include <QGuiApplication>
@@ -396,7 +397,8 @@ int main(int argc, char **argv) {
         };
         ok = save(drawTitle(scale), dir, name("title", ".png").c_str(), "PNG", 0) && ok;
         ok = save(drawIcon(32 * scale), dir, name("icon", ".png").c_str(), "PNG", 0) && ok;
-        ok = save(drawAboutTitle(scale), dir, name("about_title", ".jpg").c_str(), "JPEG", 92) && ok;
+        ok = save(drawAboutTitle(scale), dir, name("about_title", ".jpg").c_str(), "JPEG", 92) &&
+             ok;
         ok = save(drawAboutEmblem(scale), dir, name("about_emblem", ".jpg").c_str(), "JPEG", 92) &&
              ok;
     }

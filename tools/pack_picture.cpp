@@ -69,7 +69,8 @@ int main(int argc, char* argv[])
         << "#include \"app/qt_packed_picture.h\"\n\n";
     const char* const place = spare ? "PLACE " : "";
     if (spare) {
-        out << "#if defined(__ELF__)\n#define PLACE __attribute__((section(\"taremo_spare_pictures\")))\n"
+        out << "#if defined(__ELF__)\n"
+            << "#define PLACE __attribute__((section(\"taremo_spare_pictures\")))\n"
             << "#else\n#define PLACE\n#endif\n\n";
     }
     out << "namespace taremo {\nnamespace {\n\n"
@@ -79,7 +80,8 @@ int main(int argc, char* argv[])
         std::snprintf(number, sizeof number, "0x%08X,", colours[i]);
         out << (i % 8 == 0 ? "\n    " : " ") << number;
     }
-    out << "\n};\n\n// Colour index, then how many pixels in a row have it.\n" << place << "const std::uint16_t kRuns[] = {";
+    out << "\n};\n\n// Colour index, then how many pixels in a row have it.\n"
+        << place << "const std::uint16_t kRuns[] = {";
     for (std::size_t i = 0; i < runs.size(); ++i)
         out << (i % 8 == 0 ? "\n    " : " ") << runs[i].colour << ',' << runs[i].count << ',';
     out << "\n};\n\n} // namespace\n\nconst PackedPicture " << argv[3] << "{" << image.width()

@@ -25,7 +25,8 @@ void setMessageSink(MessageSink* sink);
 // The width a window needs to show `title` whole in its title bar.
 int titleFitWidth(const QString& title);
 
-// A modal box with one OK button, wide enough for its whole title; returns once the player has closed it.
+// A modal box with one OK button, wide enough for its whole title; returns once the player has
+// closed it.
 void showMessage(QWidget* parent, MessageIcon icon, const QString& text,
                  const QString& title = kGameTitle);
 

@@ -55,9 +55,10 @@ QIcon gameIcon()
     // window opens.
     const PackedPicture* const sizes[] = {&kIconPicture, &kIconPicture2x, &kIconPicture3x};
     std::array<bool, 3> wanted{true, false, false};
-    for (const QScreen* screen : QGuiApplication::screens())
-        wanted.at(static_cast<std::size_t>(SharpPicture::scaleFor(screen->devicePixelRatio()) - 1)) =
-            true;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const int scale = SharpPicture::scaleFor(screen->devicePixelRatio());
+        wanted.at(static_cast<std::size_t>(scale - 1)) = true;
+    }
     QIcon icon;
     for (std::size_t i = 0; i < wanted.size(); ++i)
         if (wanted[i])

@@ -79,7 +79,9 @@ QColor outlineColour(const QColor& cell, const QColor& board)
     }();
     const double cellLight = luminance(cell);
     const double boardLight = luminance(board);
-    auto ratio = [](double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); };
+    auto ratio = [](double a, double b) {
+        return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+    };
     int best = 0;
     double bestRatio = 0;
     for (int grey = 0; grey < 256; ++grey) {
@@ -132,7 +134,8 @@ QString cellStateWord(const Cell& cell, bool revealed)
 
 QString cellAccessibleName(int index, const Cell& cell, bool revealed)
 {
-    QString name = QStringLiteral("Row %1, column %2").arg(cellRow(index) + 1).arg(cellColumn(index) + 1);
+    const QString name =
+        QStringLiteral("Row %1, column %2").arg(cellRow(index) + 1).arg(cellColumn(index) + 1);
     const QString state = cellStateWord(cell, revealed);
     return state.isEmpty() ? name : name + QStringLiteral(", ") + state;
 }

@@ -67,8 +67,9 @@ TEST_F(SharpPictures, BuiltInPicturesAreTheArtworkAndTheIconSuitsTheScreen)
     const int scale = SharpPicture::scaleFor(qApp->devicePixelRatio());
     const QImage drawn = icon.pixmap(QSize(32, 32), scale).toImage();
     const QString file = scale == 1 ? "icon" : QString("icon@%1x").arg(scale);
+    const QImage artwork(TAREMO_RESOURCES_DIR "/" + file + ".png");
     EXPECT_EQ(drawn.convertToFormat(QImage::Format_ARGB32),
-              QImage(TAREMO_RESOURCES_DIR "/" + file + ".png").convertToFormat(QImage::Format_ARGB32))
+              artwork.convertToFormat(QImage::Format_ARGB32))
         << "drawn for the screen's scale, not enlarged";
     EXPECT_EQ(icon.availableSizes().size(), scale == 1 ? 1 : 2) << "only the sizes screens need";
 }

@@ -162,7 +162,7 @@ void FrmInfo::createFrame()
     m_image1 = place(picture(m_frame1, ":/resources/about_emblem"), "Image1", 360, 360, 780,
                      795);
     m_image2->setAccessibleName(QStringLiteral("Taremo"));
-    m_image1->setAccessibleName(QStringLiteral("Emblem: a red character on black"));
+    m_image1->setAccessibleName(QStringLiteral("Emblem: a red block of nine squares on black"));
     m_label2 = place(new QLabel(QStringLiteral("© Taremo 2025–2026"), m_frame1), "Label2",
                      1920, 720, 2415, 375);
     m_label2->setFont(fontOf(kSansFamilies, 9.75));

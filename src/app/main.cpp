@@ -1,7 +1,7 @@
 // The program's entry: restore the stored choices, then show the first window.
 #include "app/command_line.h"
-#include "app/qt_packed_picture.h"
 #include "app/qt_paths.h"
+#include "app/qt_sharp_picture.h"
 #include "app/startup.h"
 #include "lang/frm_langue.h"
 #include "mainwin/frm_main.h"
@@ -63,7 +63,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
     // The one icon of every window, the main window's included.
-    QApplication::setWindowIcon(QPixmap::fromImage(taremo::unpack(taremo::kIconPicture)));
+    QApplication::setWindowIcon(taremo::gameIcon());
 
     if (taremo::Main(taremo::settingsDir(), taremo::gameState()) == taremo::FirstWindow::Main) {
         taremo::frmMain().show();

@@ -5,6 +5,7 @@
 #include "app/qt_message_box.h"
 #include "app/qt_paths.h"
 #include "app/startup.h"
+#include "lang/desktop_language.h"
 #include "mainwin/frm_main.h"
 
 #include <QIcon>
@@ -50,6 +51,7 @@ FrmLangue::FrmLangue(QWidget* parent) : PlainDialog(parent)
 {
     setObjectName(QStringLiteral("frmLangue"));
     setWindowTitle(QString());
+    setAccessibleName(QStringLiteral("Language"));
     setWindowIcon(noIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -107,6 +109,8 @@ void showLanguageDialogFirstStart()
     auto* dialog = new FrmLangue();
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
+    // The desktop's language is offered first; only a click chooses it.
+    dialog->cmdLangue(desktopLanguageFlag())->setFocus(Qt::OtherFocusReason);
     dialog->activateWindow();
 }
 

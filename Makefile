@@ -1,7 +1,9 @@
-# The two commands of the README: `make run` and `make test`; `make fuzz` for long fuzz runs.
+# The two commands of the README: `make run` and `make test`; `make fuzz` for long fuzz runs,
+# `make bench` for the benchmarks and `make package` for the Debian package.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+PACKAGE_BUILD ?= build-package
 WIN_CORE_BUILD ?= build-windows-core
 WIN_BUILD ?= build-windows
 MINGW_TOOLCHAIN := $(CURDIR)/cmake/mingw-w64-x86_64.cmake
@@ -15,16 +17,24 @@ SHELL := bash
 CTEST = QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 .PHONY: run test deps configure build clean test-plain test-asan test-fuzz fuzz-build fuzz \
-        test-windows-core windows
+	test-deps test-configure package test-windows-core windows
 
+# Playing needs only the build group; the tests' tools come with `make test`.
 deps:
-	@bash tools/ensure-deps.sh
+	@bash tools/ensure-deps.sh build
 
 configure: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
+
+test-deps:
+	@bash tools/ensure-deps.sh build test fuzz windows-test
+
+test-configure: test-deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DBUILD_TESTING=ON -DTAREMO_BENCH=ON >/dev/null
 
 run: build
 	@$(BUILD)/taremo
@@ -41,19 +51,20 @@ test: test-plain test-asan test-fuzz test-windows-core
 	     END { printf "%d%% tests passed, %d tests failed out of %d\n", \
 	           total ? 100 * (total - failed) / total : 0, failed, total }'
 
-test-plain: build
+test-plain: test-configure
+	@cmake --build $(BUILD) -j $(JOBS)
 	@cd $(BUILD) && $(CTEST) | tee ctest.log
 
 # Leak checking stays on there: Qt's offscreen platform and fontconfig leave nothing unreachable
 # at exit, so the tests need no leak suppressions.
-test-asan: deps
+test-asan: test-deps
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DTAREMO_SANITIZE=ON -DTAREMO_WERROR=ON -DTAREMO_BENCH=OFF >/dev/null
+	    -DTAREMO_SANITIZE=ON -DTAREMO_WERROR=ON -DBUILD_TESTING=ON -DTAREMO_BENCH=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@cd $(ASAN_BUILD) && $(CTEST) | tee ctest.log
 
 # The fuzzers need clang's libFuzzer; their build holds the core and nothing of the toolkit.
-fuzz-build: deps
+fuzz-build: test-deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DTAREMO_FUZZ=ON -DTAREMO_WERROR=ON >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
@@ -63,9 +74,10 @@ test-fuzz: fuzz-build
 
 # The core and its Windows sides, cross-built with MinGW-w64 and tested under wine (the wine
 # prefix lives in the build folder).
-test-windows-core: deps
+test-windows-core: test-deps
 	@cmake -S . -B $(WIN_CORE_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(MINGW_TOOLCHAIN) \
-	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAREMO_CORE_ONLY=ON -DTAREMO_WERROR=ON >/dev/null
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAREMO_CORE_ONLY=ON -DBUILD_TESTING=ON \
+	    -DTAREMO_WERROR=ON >/dev/null
 	@cmake --build $(WIN_CORE_BUILD) -j $(JOBS)
 	@cd $(WIN_CORE_BUILD) && ctest --output-on-failure -j $(JOBS) | tee ctest.log
 
@@ -73,6 +85,7 @@ test-windows-core: deps
 # build folders; the game linked against it, with its build-time tools taken from the normal
 # build; then dist/taremo-<version>-windows-x86_64.zip and a smoke test of it under wine.
 windows: configure
+	@bash tools/ensure-deps.sh build windows
 	@cmake --build $(BUILD) -j $(JOBS) --target pack_picture flag_picture make_icon
 	@qt=$$(bash tools/build-qt-windows.sh $(JOBS)) && \
 	    cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
@@ -90,9 +103,31 @@ fuzz: fuzz-build
 	done
 
 .PHONY: bench
-bench: build
+bench: configure
+	@bash tools/ensure-deps.sh build bench
+	@cmake -S . -B $(BUILD) -DTAREMO_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/taremo_bench --benchmark_min_time=0.05
 	@python3 bench/startup.py --build $(BUILD)
 
+# Debian's hardening flags, all of them.
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+DEB_CXXFLAGS = $(shell $(DEB_FLAGS) CPPFLAGS 2>/dev/null) $(shell $(DEB_FLAGS) CXXFLAGS 2>/dev/null)
+DEB_LDFLAGS = $(shell $(DEB_FLAGS) LDFLAGS 2>/dev/null)
+
+# The Debian package, built for /usr in a release build of its own, checked by unpacking it
+# and by lintian; the .deb lands in $(PACKAGE_BUILD)/package.
+package:
+	@bash tools/ensure-deps.sh build package
+	@cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_INSTALL_PREFIX=/usr -DTAREMO_BIN_LINK=OFF -DBUILD_TESTING=OFF \
+	    -DTAREMO_BENCH=OFF -DCMAKE_CXX_FLAGS="$(DEB_CXXFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$(DEB_LDFLAGS)" >/dev/null
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	@rm -f $(PACKAGE_BUILD)/package/*.deb
+	@cd $(PACKAGE_BUILD) && cpack -G DEB >/dev/null
+	@bash tests/check_package.sh $(PACKAGE_BUILD)
+	@lintian --fail-on error --display-info $(PACKAGE_BUILD)/package/*.deb
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_CORE_BUILD) $(WIN_BUILD) dist
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD) $(WIN_CORE_BUILD) $(WIN_BUILD) dist

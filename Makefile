@@ -88,7 +88,8 @@ windows: configure
 	@bash tools/ensure-deps.sh build windows
 	@cmake --build $(BUILD) -j $(JOBS) --target pack_picture flag_picture make_icon
 	@qt=$$(bash tools/build-qt-windows.sh $(JOBS)) && \
-	    cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
+	    cmake -S . -B $(WIN_BUILD) -G Ninja \
+	        -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
 	        -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(MINGW_TOOLCHAIN) -DCMAKE_BUILD_TYPE=Release \
 	        -DBUILD_TESTING=OFF -DTAREMO_BENCH=OFF -DTAREMO_WERROR=ON \
 	        -DTAREMO_HOST_TOOLS=$(CURDIR)/$(BUILD) >/dev/null

@@ -11,4 +11,5 @@ target_sources(core_tests PRIVATE support/test_version.rc)
 add_executable(version_probe support/version_probe.cpp ${PROJECT_SOURCE_DIR}/resources/taremo.rc)
 target_link_libraries(version_probe PRIVATE taremo_core)
 add_test(NAME Version.GameResourceReadsBack COMMAND version_probe)
-set_tests_properties(Version.GameResourceReadsBack PROPERTIES PASS_REGULAR_EXPRESSION "^2\\.57\r?\n$")
+set_tests_properties(Version.GameResourceReadsBack
+    PROPERTIES PASS_REGULAR_EXPRESSION "^2\\.57\r?\n$")

@@ -37,7 +37,8 @@ int main(int argc, char* argv[])
 {
     if (argc < 3)
         return fail("usage: make_icon <output.ico> <picture.png>...");
-    // Width and height sit in the PNG header; an icon holds one picture of each size, smallest first.
+    // Width and height sit in the PNG header; an icon holds one picture of each size, smallest
+    // first.
     std::map<std::uint32_t, std::string> bySize;
     for (int i = 2; i < argc; ++i) {
         std::ifstream in(argv[i], std::ios::binary);

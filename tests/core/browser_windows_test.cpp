@@ -54,12 +54,13 @@ protected:
     void SetUp() override
     {
         if (!underWine())
-            GTEST_SKIP() << "registers a stand-in browser for .htm, fit only for wine's private registry";
+            GTEST_SKIP() << "registers a stand-in browser for .htm: for wine's private registry only";
         fs::create_directories(m_game);
         fs::create_directories(m_browser.parent_path());
         fs::copy_file(besideThisProgram(L"stand_in_browser.exe"), m_browser);
         setClass(L".htm", L"TaremoTest.Page");
-        setClass(L"TaremoTest.Page\\shell\\open\\command", L"\"" + m_browser.wstring() + L"\" \"%1\"");
+        setClass(L"TaremoTest.Page\\shell\\open\\command",
+                 L"\"" + m_browser.wstring() + L"\" \"%1\"");
     }
     void TearDown() override
     {

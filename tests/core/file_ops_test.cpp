@@ -18,7 +18,7 @@ TEST(CreateNewFile, WritesExactBytesOnlyWhereNothingHoldsTheName)
     EXPECT_EQ(readBytes(dir / "page.htm"), "\"<HTML> <\\HTML>\"\r\n");
     EXPECT_TRUE(fileops::CreateNewFile(dir / "empty.ini", ""));
     EXPECT_TRUE(fs::is_regular_file(dir / "empty.ini"));
-    EXPECT_FALSE(fileops::IsMarkedReadOnly(dir / "empty.ini")) << "the next save could not replace it";
+    EXPECT_FALSE(fileops::IsMarkedReadOnly(dir / "empty.ini")) << "no later save could replace it";
 
     // Whatever holds the name stays as it was: a file keeps its bytes, a folder its place.
     writeBytes(dir / "start.ini", "[LastOpen]\r\nLanguage=3\r\n");

@@ -7,6 +7,7 @@
 int main()
 {
     const auto version = taremo::programVersion();
-    std::printf("%s\n", taremo::formatVersion(version.major, version.minor, version.revision).c_str());
+    const auto text = taremo::formatVersion(version.major, version.minor, version.revision);
+    std::printf("%s\n", text.c_str());
     return 0;
 }

@@ -62,6 +62,12 @@ fuzz: fuzz-build
 	        $(FUZZ_BUILD)/fuzz/$$target || exit 1; \
 	done
 
+# Plants each fault of tests/mutants/*.txt in a scratch copy (build-mutate) and tells which the
+# tests catch; MUTANTS="play settings" or MUTANTS=src/app/ini_file.cpp tries only those.
+.PHONY: mutate
+mutate: deps
+	@python3 tools/mutate.py
+
 .PHONY: bench
 bench: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/taremo_bench --benchmark_min_time=0.05

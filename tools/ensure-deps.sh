@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    g++ make cmake ninja-build
+    g++ make cmake ninja-build python3
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils
     pkg-config libxcb1-dev xvfb

@@ -15,7 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace testing;
 
-const std::string kOneArgument = std::string("1\n").append(kRatingAddress).append("\n");
+// One argument, the space left as it is.
+const std::string kOneArgument = "1\nhttp://www.example.com/vote.asp?I=4127&L=Taremo Pro\n";
 const std::string kNoBrowser = "Browser Not Found: Could not find associated Browser";
 
 auto said(LinkOutcome o) { return o.message ? o.message->title + ": " + o.message->text : ""; }

@@ -13,7 +13,7 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 # Quickest first: a fault is usually caught by the first binary that fails.
 CORE_TESTS = ["core_tests", "scenario_tests", "forms_tests"]
 FORM_TESTS = ["forms_tests"]
-TEST_TIMEOUT = 300  # seconds for one test binary; a fault that hangs the game is caught
+TEST_TIMEOUT = 60  # seconds for one test binary (a few at most); a fault that hangs is caught
 
 
 class Mutant:

@@ -5,6 +5,7 @@ import argparse
 import os
 import pathlib
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -154,6 +155,8 @@ def main():
     parser.add_argument("--only", default=os.environ.get("MUTANTS", ""),
                         help="areas (file names without .txt) or parts of source paths")
     args = parser.parse_args()
+    # Stopped from outside, the file in hand is still put back before leaving.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
 
     mutants = []
     for path in sorted((ROOT / "tests" / "mutants").glob("*.txt")):

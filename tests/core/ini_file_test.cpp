@@ -10,7 +10,9 @@
 #include <tuple>
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 namespace taremo {
 namespace {
@@ -104,6 +106,7 @@ TEST(IniRewrite, NeverWritesThroughALinkNorLosesAFileItCannotReplace)
     EXPECT_EQ(entries(), 2); // the file and "outside", no copy left over
 }
 
+#ifndef _WIN32 // the file size limit that makes the write fail is a POSIX one
 TEST(IniRewrite, AWriteThatFailsPartWayKeepsTheOldFileAndLeavesNoCopy)
 {
     TempDir dir;
@@ -122,6 +125,7 @@ TEST(IniRewrite, AWriteThatFailsPartWayKeepsTheOldFileAndLeavesNoCopy)
     EXPECT_EQ(readBytes(file), "[Niveau]\r\nNiveauChoisi=2\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
 }
+#endif
 
 // Plain decimals only; whole numbers round half to even and must fit; floats must be finite.
 TEST(IniNumbers, SyntaxRoundingAndRange)

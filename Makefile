@@ -1,7 +1,9 @@
-# The two commands of the README: `make run` and `make test`; `make fuzz` for long fuzz runs.
+# The two commands of the README: `make run` and `make test`; `make fuzz` for long fuzz runs,
+# `make bench` for the benchmarks and `make package` for the Debian package.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+PACKAGE_BUILD ?= build-package
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 300
 
@@ -11,16 +13,25 @@ SHELL := bash
 
 CTEST = QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-.PHONY: run test deps configure build clean test-plain test-asan test-fuzz fuzz-build fuzz
+.PHONY: run test deps configure build clean test-plain test-asan test-fuzz fuzz-build fuzz \
+	test-deps test-configure package
 
+# Playing needs only the build group; the tests' tools come with `make test`.
 deps:
-	@bash tools/ensure-deps.sh
+	@bash tools/ensure-deps.sh build
 
 configure: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
+
+test-deps:
+	@bash tools/ensure-deps.sh build test fuzz
+
+test-configure: test-deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DBUILD_TESTING=ON -DTAREMO_BENCH=ON >/dev/null
 
 run: build
 	@$(BUILD)/taremo
@@ -35,19 +46,20 @@ test: test-plain test-asan test-fuzz
 	     END { printf "%d%% tests passed, %d tests failed out of %d\n", \
 	           total ? 100 * (total - failed) / total : 0, failed, total }'
 
-test-plain: build
+test-plain: test-configure
+	@cmake --build $(BUILD) -j $(JOBS)
 	@cd $(BUILD) && $(CTEST) | tee ctest.log
 
 # Leak checking stays on there: Qt's offscreen platform and fontconfig leave nothing unreachable
 # at exit, so the tests need no leak suppressions.
-test-asan: deps
+test-asan: test-deps
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DTAREMO_SANITIZE=ON -DTAREMO_WERROR=ON -DTAREMO_BENCH=OFF >/dev/null
+	    -DTAREMO_SANITIZE=ON -DTAREMO_WERROR=ON -DBUILD_TESTING=ON -DTAREMO_BENCH=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@cd $(ASAN_BUILD) && $(CTEST) | tee ctest.log
 
 # The fuzzers need clang's libFuzzer; their build holds the core and nothing of the toolkit.
-fuzz-build: deps
+fuzz-build: test-deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DTAREMO_FUZZ=ON -DTAREMO_WERROR=ON >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
@@ -65,13 +77,36 @@ fuzz: fuzz-build
 # Plants each fault of tests/mutants/*.txt in a scratch copy (build-mutate) and tells which the
 # tests catch; MUTANTS="play settings" or MUTANTS=src/app/ini_file.cpp tries only those.
 .PHONY: mutate
-mutate: deps
+mutate:
+	@bash tools/ensure-deps.sh build test mutate
 	@python3 tools/mutate.py
 
 .PHONY: bench
-bench: build
+bench: configure
+	@bash tools/ensure-deps.sh build bench
+	@cmake -S . -B $(BUILD) -DTAREMO_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/taremo_bench --benchmark_min_time=0.05
 	@python3 bench/startup.py --build $(BUILD)
 
+# Debian's hardening flags, all of them.
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+DEB_CXXFLAGS = $(shell $(DEB_FLAGS) CPPFLAGS 2>/dev/null) $(shell $(DEB_FLAGS) CXXFLAGS 2>/dev/null)
+DEB_LDFLAGS = $(shell $(DEB_FLAGS) LDFLAGS 2>/dev/null)
+
+# The Debian package, built for /usr in a release build of its own, checked by unpacking it
+# and by lintian; the .deb lands in $(PACKAGE_BUILD)/package.
+package:
+	@bash tools/ensure-deps.sh build package
+	@cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_INSTALL_PREFIX=/usr -DTAREMO_BIN_LINK=OFF -DBUILD_TESTING=OFF \
+	    -DTAREMO_BENCH=OFF -DCMAKE_CXX_FLAGS="$(DEB_CXXFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$(DEB_LDFLAGS)" >/dev/null
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	@rm -f $(PACKAGE_BUILD)/package/*.deb
+	@cd $(PACKAGE_BUILD) && cpack -G DEB >/dev/null
+	@bash tests/check_package.sh $(PACKAGE_BUILD)
+	@lintian --fail-on error --display-info $(PACKAGE_BUILD)/package/*.deb
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

@@ -4,12 +4,16 @@
 //   g++ -std=c++20 -fPIC tools/draw_art.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/draw_art
 //   QT_QPA_PLATFORM=offscreen /tmp/draw_art resources
 //
-// Writes title.png, icon.png, icon-256.png, about_title.jpg and about_emblem.jpg into the folder
-// given. Every letter and digit is drawn from the stroke shapes below rather than from a font, so
-// the pictures come out the same whatever fonts the machine has. The flags are not drawn here:
-// they are hand-written SVG files next to the pictures.
+// Writes title.png, icon.png (32 pixels), icon-<size>.png for the desktop's other sizes,
+// icon.svg (the same icon as scalable vector art), about_title.jpg and about_emblem.jpg into
+// the folder given, and of the title, the 32-pixel icon and the About pictures the same drawing
+// at twice and three times the pixels (title@2x.png, title@3x.png, ...) for screens scaled up.
+// Every letter and digit is drawn from the stroke shapes below rather than from a font, so the
+// pictures come out the same whatever fonts the machine has. The flags are not drawn here: they
+// are hand-written SVG files next to the pictures.
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -19,6 +23,7 @@
 #include <QTransform>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -215,11 +220,12 @@ void drawPencilMarks(QPainter &painter, const char *digits, const QRectF &cell,
 }
 
 // The title picture: one 3x3 block of a grid in the middle of a game, and the name beneath it.
-QImage drawTitle() {
-    QImage image(330, 285, QImage::Format_RGB32);
+QImage drawTitle(int scale) {
+    QImage image(330 * scale, 285 * scale, QImage::Format_RGB32);
     image.fill(kPaper);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
 
     const double cell = 44;
     const QRectF block(330 / 2.0 - 1.5 * cell, 26, 3 * cell, 3 * cell);
@@ -311,12 +317,31 @@ QImage drawIcon(int size) {
     return image;
 }
 
+// The icon as SVG text: the very shapes of drawIcon on its 32-unit grid, for any size.
+QByteArray iconSvg() {
+    const auto hex = [](const QColor &colour) { return colour.name().toLatin1(); };
+    QByteArray svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" "
+                     "viewBox=\"0 0 32 32\">\n"
+                     "  <rect width=\"32\" height=\"32\" rx=\"5\" fill=\"" + hex(kInk) + "\"/>\n";
+    for (int k = 0; k < 9; ++k) {
+        svg += "  <rect x=\"" + QByteArray::number(2 + (k % 3) * 10) + "\" y=\"" +
+               QByteArray::number(2 + (k / 3) * 10) + "\" width=\"8\" height=\"8\" rx=\"1.2\" fill=\"" +
+               hex(k == 4 ? kCoral : kPaper) + "\"/>\n";
+    }
+    svg += "  <path d=\"M6 3.5V8.5M26 23.5V28.5\" stroke=\"" + hex(kInk) + "\" stroke-width=\"1.6\"/>\n"
+           "  <path d=\"M16 13.5V18.5\" stroke=\"#ffffff\" stroke-width=\"1.6\"/>\n"
+           "</svg>\n";
+    return svg;
+}
+
 // The About box's title: the name in dark capitals, pressed into light grey.
-QImage drawAboutTitle() {
-    QImage image(146, 28, QImage::Format_RGB32);
+QImage drawAboutTitle(int scale) {
+    QImage image(146 * scale, 28 * scale, QImage::Format_RGB32);
     image.fill(QColor(0xC0, 0xC0, 0xC0));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
 
     const double h = 16;
     const double gap = 0.5 * h;
@@ -331,11 +356,12 @@ QImage drawAboutTitle() {
 
 // The About box's emblem: a red 3x3 block stood on its corner, on black. The corner and centre
 // tiles are solid, the four between them only outlined.
-QImage drawAboutEmblem() {
-    QImage image(52, 53, QImage::Format_RGB32);
+QImage drawAboutEmblem(int scale) {
+    QImage image(52 * scale, 53 * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     painter.translate(26, 26.5);
     painter.rotate(45);
 
@@ -383,10 +409,24 @@ int main(int argc, char **argv) {
     }
 
     // PNG quality 0 asks for the strongest compression; the JPEGs stay sharp at 92.
-    bool ok = save(drawTitle(), dir, "title.png", "PNG", 0);
-    ok = save(drawIcon(32), dir, "icon.png", "PNG", 0) && ok;
-    ok = save(drawIcon(256), dir, "icon-256.png", "PNG", 0) && ok;
-    ok = save(drawAboutTitle(), dir, "about_title.jpg", "JPEG", 92) && ok;
-    ok = save(drawAboutEmblem(), dir, "about_emblem.jpg", "JPEG", 92) && ok;
+    bool ok = true;
+    for (const int size : {16, 48, 64, 128, 256}) {
+        const QByteArray name = "icon-" + QByteArray::number(size) + ".png";
+        ok = save(drawIcon(size), dir, name.constData(), "PNG", 0) && ok;
+    }
+    QFile svg(dir.filePath("icon.svg"));
+    ok = svg.open(QIODevice::WriteOnly) && svg.write(iconSvg()) > 0 && ok;
+    for (int scale = 1; scale <= 3; ++scale) {
+        const std::string suffix = scale == 1 ? "" : "@" + std::to_string(scale) + "x";
+        const auto name = [&](const char* stem, const char* extension) {
+            return stem + suffix + extension;
+        };
+        ok = save(drawTitle(scale), dir, name("title", ".png").c_str(), "PNG", 0) && ok;
+        ok = save(drawIcon(32 * scale), dir, name("icon", ".png").c_str(), "PNG", 0) && ok;
+        ok = save(drawAboutTitle(scale), dir, name("about_title", ".jpg").c_str(), "JPEG", 92) &&
+             ok;
+        ok = save(drawAboutEmblem(scale), dir, name("about_emblem", ".jpg").c_str(), "JPEG", 92) &&
+             ok;
+    }
     return ok ? 0 : 1;
 }

@@ -1,18 +1,36 @@
 #!/usr/bin/env bash
-# Makes sure the Debian packages the game builds and runs with are installed.
+# Makes sure the Debian packages of the named groups are installed:
+#   tools/ensure-deps.sh build [test] [bench] [fuzz] [package] ...
 # As root it installs what is missing; otherwise it prints the one command to run and fails.
 set -euo pipefail
 
-packages=(
-    g++ make cmake ninja-build python3
-    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils
-    pkg-config libxcb1-dev xvfb
-    clang libclang-rt-14-dev
+# One group per task; a package may sit in several.
+declare -A groups=(
+    # Building and playing the game.
+    [build]="g++ make cmake ninja-build pkg-config
+             qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev libxcb1-dev
+             libglib2.0-dev"
+    # The tests: GoogleTest, the validators of the desktop files, the browser look-up's
+    # content types, the packaging check and the black-box run under Xvfb.
+    [test]="libgtest-dev libgmock-dev desktop-file-utils appstream shared-mime-info
+            dpkg-dev xvfb xdotool util-linux"
+    [bench]="libbenchmark-dev xvfb python3"
+    [fuzz]="clang libclang-rt-14-dev"
+    [package]="dpkg-dev lintian"
+    # The mutation check's script, on top of the tests' packages.
+    [mutate]="python3"
 )
 
+[[ $# -gt 0 ]] || set -- build
+packages=()
+for group in "$@"; do
+    [[ -v "groups[$group]" ]] || { echo "ensure-deps: no group '$group'" >&2; exit 2; }
+    read -r -a listed <<<"$(echo ${groups[$group]})"
+    packages+=("${listed[@]}")
+done
+
 missing=()
-for p in "${packages[@]}"; do
+for p in $(printf '%s\n' "${packages[@]}" | sort -u); do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
     [[ "$status" == installed ]] || missing+=("$p")
 done

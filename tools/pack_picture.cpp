@@ -1,9 +1,12 @@
 // Build step: turns a picture file into C++ source holding it as runs of equal pixels, so that
 // the game shows its first window without a picture decoder (see src/app/qt_packed_picture.h).
 //
-//   pack_picture <picture> <output.cpp> <variable name>
+//   pack_picture <picture> <output.cpp> <variable name> [spare]
 //
-// The output defines `const taremo::PackedPicture <name>` in namespace taremo.
+// The output defines `const taremo::PackedPicture <name>` in namespace taremo. With "spare", for
+// the pictures that only scaled-up screens show, the pixels go into a section of their own, away
+// from what every start reads: the loader then leaves their pages on the disk, where they would
+// otherwise come into memory with their neighbours.
 #include <QFileInfo>
 #include <QImage>
 
@@ -32,8 +35,9 @@ int fail(const std::string& message)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 4)
-        return fail("usage: pack_picture <picture> <output.cpp> <variable name>");
+    const bool spare = argc == 5 && std::string(argv[4]) == "spare";
+    if (argc != 4 && !spare)
+        return fail("usage: pack_picture <picture> <output.cpp> <variable name> [spare]");
     QImage image(QString::fromLocal8Bit(argv[1]));
     if (image.isNull())
         return fail(std::string("cannot read ") + argv[1]);
@@ -62,14 +66,22 @@ int main(int argc, char* argv[])
     std::ofstream out(argv[2], std::ios::binary);
     out << "// Made by tools/pack_picture from " << QFileInfo(QString::fromLocal8Bit(argv[1])).fileName().toStdString()
         << " at build time.\n"
-        << "#include \"app/qt_packed_picture.h\"\n\nnamespace taremo {\nnamespace {\n\n"
-        << "const std::uint32_t kColours[] = {";
+        << "#include \"app/qt_packed_picture.h\"\n\n";
+    const char* const place = spare ? "PLACE " : "";
+    if (spare) {
+        out << "#if defined(__ELF__)\n"
+            << "#define PLACE __attribute__((section(\"taremo_spare_pictures\")))\n"
+            << "#else\n#define PLACE\n#endif\n\n";
+    }
+    out << "namespace taremo {\nnamespace {\n\n"
+        << place << "const std::uint32_t kColours[] = {";
     char number[16];
     for (std::size_t i = 0; i < colours.size(); ++i) {
         std::snprintf(number, sizeof number, "0x%08X,", colours[i]);
         out << (i % 8 == 0 ? "\n    " : " ") << number;
     }
-    out << "\n};\n\n// Colour index, then how many pixels in a row have it.\nconst std::uint16_t kRuns[] = {";
+    out << "\n};\n\n// Colour index, then how many pixels in a row have it.\n"
+        << place << "const std::uint16_t kRuns[] = {";
     for (std::size_t i = 0; i < runs.size(); ++i)
         out << (i % 8 == 0 ? "\n    " : " ") << runs[i].colour << ',' << runs[i].count << ',';
     out << "\n};\n\n} // namespace\n\nconst PackedPicture " << argv[3] << "{" << image.width()

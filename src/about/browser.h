@@ -7,12 +7,13 @@
 
 namespace taremo {
 
-// The full path of the program the desktop opens `htmlFile` with (UTF-8), or "" when there
-// is none or it cannot be found. `htmlFile` should exist: Windows asks about a real file.
+// What names the program the desktop opens `htmlFile` with (UTF-8): on Windows the program's
+// full path, on Linux the full path of its desktop entry; "" when there is none or it cannot
+// be found. `htmlFile` should exist: the look-up asks about a real file.
 std::string findBrowserFor(const std::filesystem::path& htmlFile);
 
-// Starts `browser` on `address`, passed as one argument, without waiting for it. Returns
-// false when the program could not be started.
+// Starts `browser` (as findBrowserFor named it) on `address`, passed whole as one argument,
+// without waiting for it. Returns false when the program could not be started.
 bool startBrowser(const std::string& browser, const std::string& address);
 
 } // namespace taremo

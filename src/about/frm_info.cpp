@@ -6,14 +6,18 @@
 #include "app/qt_fit_text.h"
 #include "app/qt_message_box.h"
 #include "app/qt_paths.h"
+#include "app/qt_sharp_picture.h"
 #include "lang/texts.h"
 #include "mainwin/frm_main.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QTextLayout>
 
 namespace taremo {
@@ -56,13 +60,11 @@ const QStringList kSansFamilies = {QStringLiteral("MS Sans Serif"),
                                    QStringLiteral("Microsoft Sans Serif"),
                                    QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")};
 
-// Narrows the label's font, from its set size down, until its one line fits: the caption was
-// measured for a narrow font that not every desktop has.
-QLabel* picture(QWidget* parent, const char* resource)
+// One of the box's pictures, from its three sizes in the resources.
+QLabel* picture(QWidget* parent, const char* stem)
 {
-    auto* label = new QLabel(parent);
-    label->setPixmap(QPixmap(QString::fromLatin1(resource)));
-    return label;
+    return new SharpPicture(resourceSources(QString::fromLatin1(stem), QStringLiteral(".jpg")),
+                            parent);
 }
 
 } // namespace
@@ -72,6 +74,31 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent, std::function<void()>
 {
     setCursor(Qt::PointingHandCursor);
     setAccessibleName(text);
+    // Reached with Tab, like a link in a page; a click still leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        event->accept();
+        m_onClick();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The usual dotted frame round the focused link.
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -116,6 +143,7 @@ void RunsLabel::paintEvent(QPaintEvent*)
 FrmInfo::FrmInfo(QWidget* parent) : PlainDialog(parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
+    setAccessibleName(QStringLiteral("About"));
     // No title bar and no close box: the box is left through OK or the link only.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(px(6300), px(4830));
@@ -129,10 +157,12 @@ void FrmInfo::createFrame()
     m_frame1 = place(new QFrame(this), "Frame1", 120, 0, 6135, 1455);
     m_frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     setColour(m_frame1, QPalette::Window, kFrameGrey);
-    m_image2 = place(picture(m_frame1, ":/resources/about_title.jpg"), "Image2", 2040, 240, 2190,
+    m_image2 = place(picture(m_frame1, ":/resources/about_title"), "Image2", 2040, 240, 2190,
                      420);
-    m_image1 = place(picture(m_frame1, ":/resources/about_emblem.jpg"), "Image1", 360, 360, 780,
+    m_image1 = place(picture(m_frame1, ":/resources/about_emblem"), "Image1", 360, 360, 780,
                      795);
+    m_image2->setAccessibleName(QStringLiteral("Taremo"));
+    m_image1->setAccessibleName(QStringLiteral("Emblem: a red block of nine squares on black"));
     m_label2 = place(new QLabel(QStringLiteral("© Taremo 2025–2026"), m_frame1), "Label2",
                      1920, 720, 2415, 375);
     m_label2->setFont(fontOf(kSansFamilies, 9.75));
@@ -168,6 +198,7 @@ void FrmInfo::createControls()
     m_lblVote->setFont(voteFont);
     m_lblVote->setAlignment(Qt::AlignCenter);
     setColour(m_lblVote, QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
+    setTabOrder(m_cmdOK, m_lblVote);
 
     m_label4 = place(new QLabel(this), "Label4", 120, 3720, 2175, 375);
     m_label4->setFont(fontOf(kSansFamilies, kLabel4Points));
@@ -199,7 +230,7 @@ void FrmInfo::Form_Load()
 
 void FrmInfo::lblVote_Click()
 {
-    const LinkOutcome outcome = ratingLink().open(programDir());
+    const LinkOutcome outcome = ratingLink().open(settingsDir());
     if (outcome.message) {
         showMessage(this, MessageIcon::Exclamation, qs(outcome.message->text),
                     qs(outcome.message->title));

@@ -14,13 +14,16 @@ namespace taremo {
 
 class FrmMain;
 
-// A label the player can click, like a link; as any label, it takes no focus.
+// A label the player can click, like a link. It takes the focus from Tab only, and Enter or
+// Space then follow it.
 class LinkLabel : public QLabel {
 public:
     LinkLabel(const QString& text, QWidget* parent, std::function<void()> onClick);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     std::function<void()> m_onClick;

@@ -1,6 +1,7 @@
 // The program's entry: restore the stored choices, then show the first window.
-#include "app/qt_packed_picture.h"
+#include "app/command_line.h"
 #include "app/qt_paths.h"
+#include "app/qt_sharp_picture.h"
 #include "app/startup.h"
 #include "lang/frm_langue.h"
 #include "mainwin/frm_main.h"
@@ -48,6 +49,11 @@ void quietFatal(QtMsgType type, const QMessageLogContext&, const QString& messag
 
 int main(int argc, char* argv[])
 {
+    // Answered before anything of the toolkit, so that they need no display.
+    if (const auto answer = taremo::answerCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc})) {
+        std::fputs(answer->text.c_str(), stdout);
+        return answer->status;
+    }
     if (!displayAvailable()) {
         std::fprintf(stderr, "taremo: no graphical display found (DISPLAY is not set); "
                              "start the game from a desktop session.\n");
@@ -57,9 +63,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
     // The one icon of every window, the main window's included.
-    QApplication::setWindowIcon(QPixmap::fromImage(taremo::unpack(taremo::kIconPicture)));
+    QApplication::setWindowIcon(taremo::gameIcon());
 
-    if (taremo::Main(taremo::programDir(), taremo::gameState()) == taremo::FirstWindow::Main) {
+    if (taremo::Main(taremo::settingsDir(), taremo::gameState()) == taremo::FirstWindow::Main) {
         taremo::frmMain().show();
         // Asked for at once, so that the keys reach the game even with no window manager.
         taremo::frmMain().activateWindow();

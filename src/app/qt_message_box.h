@@ -22,7 +22,11 @@ public:
 // Replaces the sink (nullptr restores real message boxes). The caller keeps ownership.
 void setMessageSink(MessageSink* sink);
 
-// A modal box with one OK button; returns once the player has closed it.
+// The width a window needs to show `title` whole in its title bar.
+int titleFitWidth(const QString& title);
+
+// A modal box with one OK button, wide enough for its whole title; returns once the player has
+// closed it.
 void showMessage(QWidget* parent, MessageIcon icon, const QString& text,
                  const QString& title = kGameTitle);
 

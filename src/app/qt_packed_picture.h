@@ -23,7 +23,12 @@ struct PackedPicture {
 // The picture as an image; pixels past the runs stay transparent (opaque: black).
 QImage unpack(const PackedPicture& picture);
 
+// Each at its size, then at twice and three times the pixels for scaled-up screens.
 extern const PackedPicture kTitlePicture;
+extern const PackedPicture kTitlePicture2x;
+extern const PackedPicture kTitlePicture3x;
 extern const PackedPicture kIconPicture;
+extern const PackedPicture kIconPicture2x;
+extern const PackedPicture kIconPicture3x;
 
 } // namespace taremo

@@ -1,5 +1,7 @@
-// The program's folder.
+// The program's folder and the folder of its settings.
 #include "app/qt_paths.h"
+
+#include "app/settings_place.h"
 
 #include <QCoreApplication>
 
@@ -17,5 +19,7 @@ std::filesystem::path programDir()
 }
 
 void setProgramDir(const std::filesystem::path& dir) { g_override = dir; }
+
+std::filesystem::path settingsDir() { return settingsFolder(programDir()); }
 
 } // namespace taremo

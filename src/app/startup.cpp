@@ -5,6 +5,7 @@
 #include "app/ini_file.h"
 
 #include <string>
+#include <system_error>
 
 namespace taremo {
 namespace {
@@ -16,6 +17,15 @@ std::string storedValue(const std::filesystem::path& file, const char* section, 
 {
     std::int16_t matchLength = 0;
     return LireIni(section, key, file, matchLength);
+}
+
+// The player's own settings folder is made on the first write to it.
+bool rewrite(const std::filesystem::path& file, const char* section, const char* key,
+             const IniValue& value)
+{
+    std::error_code error;
+    std::filesystem::create_directories(file.parent_path(), error);
+    return RewriteIni(file, sectionLine(section), key, value);
 }
 
 } // namespace
@@ -40,13 +50,12 @@ FirstWindow Main(const std::filesystem::path& programDir, GameState& state)
 
 bool SaveNiveau(const std::filesystem::path& programDir, const GameState& state)
 {
-    return RewriteIni(programDir / kNiveauIni, sectionLine(kNiveauSection), kNiveauKey,
-                      state.NiveauChoisi);
+    return rewrite(programDir / kNiveauIni, kNiveauSection, kNiveauKey, state.NiveauChoisi);
 }
 
 bool SaveLangue(const std::filesystem::path& programDir, float langue)
 {
-    return RewriteIni(programDir / kStartIni, sectionLine(kStartSection), kStartKey, langue);
+    return rewrite(programDir / kStartIni, kStartSection, kStartKey, langue);
 }
 
 } // namespace taremo

@@ -5,6 +5,7 @@
 #include "app/qt_message_box.h"
 #include "app/qt_paths.h"
 #include "app/startup.h"
+#include "lang/desktop_language.h"
 #include "mainwin/frm_main.h"
 
 #include <QIcon>
@@ -50,6 +51,7 @@ FrmLangue::FrmLangue(QWidget* parent) : PlainDialog(parent)
 {
     setObjectName(QStringLiteral("frmLangue"));
     setWindowTitle(QString());
+    setAccessibleName(QStringLiteral("Language"));
     setWindowIcon(noIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -88,7 +90,7 @@ void FrmLangue::cmdLangue_Click(int index)
 {
     GameState& state = gameState();
     state.Langue = static_cast<float>(index + 1);
-    const bool saved = SaveLangue(programDir(), state.Langue);
+    const bool saved = SaveLangue(settingsDir(), state.Langue);
     FrmMain& main = frmMain();
     main.ChangeLangue();
     accept();
@@ -96,8 +98,8 @@ void FrmLangue::cmdLangue_Click(int index)
     main.activateWindow();
     if (!saved) {
         showMessage(&main, MessageIcon::Exclamation,
-                    QStringLiteral("The language could not be saved: the game's folder or its "
-                                   "start.ini cannot be written."));
+                    QStringLiteral("The language could not be saved: its start.ini, in the game's "
+                                   "folder or in your settings folder, cannot be written."));
     }
 }
 
@@ -107,6 +109,8 @@ void showLanguageDialogFirstStart()
     auto* dialog = new FrmLangue();
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
+    // The desktop's language is offered first; only a click chooses it.
+    dialog->cmdLangue(desktopLanguageFlag())->setFocus(Qt::OtherFocusReason);
     dialog->activateWindow();
 }
 

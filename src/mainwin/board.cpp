@@ -90,6 +90,12 @@ bool Board::txtCh_MouseDown(int index, int button)
     return false;
 }
 
+bool Board::answerOffered(int index) const
+{
+    return validIndex(index) && m_state.SansAssistance == kFalse && m_state.NumGrille > 0 &&
+           index == m_caseCourante && cell(index).enabled;
+}
+
 Announce Board::mnuReponse_Click()
 {
     // The menu only opens over an open cell of a grid in play; anything else is a stale request.
@@ -148,6 +154,18 @@ void Board::mnuFinir_Click()
         c.enabled = false;
     }
     m_finirEnabled = false;
+}
+
+int Board::nextOpenCell(int index, int step) const
+{
+    if (!validIndex(index) || (step != 1 && step != -1))
+        return -1;
+    for (int i = 1; i <= kCellCount; ++i) {
+        const int candidate = (index + step * i + kCellCount) % kCellCount;
+        if (cell(candidate).enabled)
+            return candidate;
+    }
+    return -1;
 }
 
 int Board::nearestOpenCell(int index, int dRow, int dColumn) const

@@ -73,6 +73,10 @@ public:
     // menu must open at the mouse position.
     bool txtCh_MouseDown(int index, int button);
 
+    // Whether the answer key (Menu, Shift+F10) in cell `index` offers its answer: the same
+    // pop-up as a left press on the current cell, with assistance on, on an open cell only.
+    bool answerOffered(int index) const;
+
     // Reveals the current cell; Announce::Bravo when that settled the whole board.
     Announce mnuReponse_Click();
 
@@ -88,6 +92,11 @@ public:
     // steps, or -1 when there is none that way. Nearest counts rows plus columns, and on a
     // tie the cell closest to the same row or column wins.
     int nearestOpenCell(int index, int dRow, int dColumn) const;
+
+    // The next open cell after `index` in the order of the indexes (step 1) or before it
+    // (step -1), wrapping round the board; `index` itself when it is the only open cell, -1
+    // when none is open. This is the order that Tab and Shift+Tab follow.
+    int nextOpenCell(int index, int step) const;
 
     // The solution digit of cell `index` for the grid in play, as text.
     std::string solutionText(int index) const;

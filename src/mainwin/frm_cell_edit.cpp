@@ -2,9 +2,12 @@
 // editing commands (paste, cut, undo, drag and drop, context menu) never change a cell.
 #include "mainwin/frm_main.h"
 
+#include "mainwin/qt_cell_look.h"
+
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPainter>
 
 namespace taremo {
 
@@ -25,6 +28,14 @@ bool producesCharacter(const QKeyEvent* event)
         return false;
     const QString text = event->text();
     return !text.isEmpty() && text.front() != QChar(0x7F);
+}
+
+// The keys that open a context menu from the keyboard.
+bool isMenuKey(const QKeyEvent* event)
+{
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    return (event->key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+           (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
 }
 
 } // namespace
@@ -50,7 +61,8 @@ CellEdit::CellEdit(FrmMain& form, int index, QWidget* parent)
     setAlignment(Qt::AlignCenter);
     setAcceptDrops(false);
     setDragEnabled(false);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    // The cell draws its own outline (paintEvent), one that stands out in any palette.
+    setFrame(false);
     setEnabled(false);
 }
 
@@ -60,6 +72,11 @@ void CellEdit::keyPressEvent(QKeyEvent* event)
     // key; Shift+Insert and Shift+Delete carry none and are dropped.
     if (isBlockedEdit(event) && !producesCharacter(event)) {
         event->accept();
+        return;
+    }
+    if (isMenuKey(event)) {
+        event->accept();
+        m_form.txtCh_AnswerKey(m_index);
         return;
     }
     int dRow = 0;
@@ -119,6 +136,22 @@ void CellEdit::mouseDoubleClickEvent(QMouseEvent* event)
         event->accept();
 }
 
-void CellEdit::contextMenuEvent(QContextMenuEvent* event) { event->accept(); }
+void CellEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Some desktops turn the Menu key or Shift+F10 into this event instead of the key itself;
+    // a right click never offers the answer.
+    event->accept();
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        m_form.txtCh_AnswerKey(m_index);
+}
+
+void CellEdit::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    const QWidget* board = parentWidget();
+    drawCellFrame(painter, rect(), palette(), board->palette().color(board->backgroundRole()),
+                  m_form.board().CaseCourante() == m_index);
+}
 
 } // namespace taremo

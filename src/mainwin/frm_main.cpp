@@ -6,6 +6,7 @@
 #include "app/qt_message_box.h"
 #include "app/qt_packed_picture.h"
 #include "app/qt_paths.h"
+#include "app/qt_sharp_picture.h"
 #include "app/startup.h"
 #include "lang/frm_langue.h"
 #include "lang/texts.h"
@@ -42,9 +43,16 @@ int columnLeftTwips(int c) { return 120 + 600 * c + 120 * (c / 3); }
 int rowTopTwips(int r) { return 240 + 480 * r + 120 * (r / 3); }
 
 // The title picture: a click on it starts a new grid.
-class TitlePicture : public QLabel {
+class TitlePicture : public SharpPicture {
 public:
-    TitlePicture(FrmMain& form, QWidget* parent) : QLabel(parent), m_form(form) {}
+    TitlePicture(FrmMain& form, QWidget* parent)
+        : SharpPicture({[] { return unpack(kTitlePicture); },
+                        [] { return unpack(kTitlePicture2x); },
+                        [] { return unpack(kTitlePicture3x); }},
+                       parent),
+          m_form(form)
+    {
+    }
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override
@@ -162,7 +170,6 @@ void FrmMain::createTitle(QWidget* central)
 {
     m_image1 = new TitlePicture(*this, central);
     m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setPixmap(QPixmap::fromImage(unpack(kTitlePicture)));
     m_image1->resize(px(kPictureWidthTwips), px(kPictureHeightTwips));
     m_image1->setAccessibleName(QStringLiteral("Title picture: click for a new grid"));
     m_image1->setCursor(Qt::PointingHandCursor);
@@ -196,7 +203,7 @@ void FrmMain::resizeEvent(QResizeEvent* event)
 void FrmMain::closeEvent(QCloseEvent* event)
 {
     // Nothing asks: the difficulty is stored and the program ends, whatever the grid.
-    SaveNiveau(programDir(), gameState());
+    SaveNiveau(settingsDir(), gameState());
     event->accept();
     QCoreApplication::quit();
 }
@@ -239,7 +246,14 @@ void FrmMain::paintCell(int index)
     if (!cell.enabled && edit->hasFocus())
         edit->clearFocus();
     edit->setEnabled(cell.enabled);
-    edit->setAccessibleName(cellAccessibleName(index, cell));
+    const bool settledNow = m_paintedOnce[i] && m_painted[i].enabled && !cell.enabled;
+    if (cell.enabled || cell.back != kGreen)
+        m_revealed[i] = false;
+    else if (settledNow)
+        m_revealed[i] = m_revealing;
+    const QString name = cellAccessibleName(index, cell, m_revealed[i]);
+    if (edit->accessibleName() != name)
+        edit->setAccessibleName(name); // tells a screen reader of the new state
     m_painted[i] = cell;
     m_paintedOnce[i] = true;
 }
@@ -249,6 +263,7 @@ void FrmMain::repaintBoard()
     createCells();
     for (int i = 0; i < kCellCount; ++i)
         paintCell(i);
+    showCurrentCell();
     m_mnuFinir->setEnabled(m_board.finirEnabled());
 }
 
@@ -293,7 +308,9 @@ void FrmMain::mnuFinir_Click()
     if (!m_board.finirEnabled())
         return;
     m_board.mnuFinir_Click();
+    m_revealing = true;
     repaintBoard();
+    m_revealing = false;
 }
 
 void FrmMain::Language_Click()
@@ -307,7 +324,9 @@ void FrmMain::mnuQuit_Click() { close(); }
 void FrmMain::mnuReponse_Click()
 {
     const Announce result = m_board.mnuReponse_Click();
+    m_revealing = true;
     repaintBoard();
+    m_revealing = false;
     announce(result);
 }
 
@@ -335,33 +354,14 @@ void FrmMain::txtCh_FieldEdited(int index)
     m_painted[static_cast<std::size_t>(index)] = m_board.cell(index);
 }
 
-void FrmMain::txtCh_GotFocus(int index) { m_board.txtCh_GotFocus(index); }
-
-void FrmMain::keyPressEvent(QKeyEvent* event)
+void FrmMain::changeEvent(QEvent* event)
 {
-    // With no cell focused (the current one was just settled), the arrows start from it.
-    int dRow = 0;
-    int dColumn = 0;
-    if (m_fraGrille->isVisible() && arrowStep(event, dRow, dColumn)) {
-        event->accept();
-        txtCh_Arrow(m_board.CaseCourante(), dRow, dColumn);
-        return;
+    QMainWindow::changeEvent(event);
+    // The desktop switched between a light and a dark theme: the cells take the new colours.
+    if (event->type() == QEvent::PaletteChange && m_txtCh[0] != nullptr) {
+        m_paintedOnce.fill(false);
+        repaintBoard();
     }
-    QMainWindow::keyPressEvent(event);
-}
-
-void FrmMain::txtCh_Arrow(int index, int dRow, int dColumn)
-{
-    const int target = m_board.nearestOpenCell(index, dRow, dColumn);
-    if (target >= 0)
-        txtCh(target)->setFocus(Qt::OtherFocusReason);
-}
-
-void FrmMain::txtCh_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos)
-{
-    const int vbButton = button == Qt::LeftButton ? 1 : button == Qt::RightButton ? 2 : 4;
-    if (m_board.txtCh_MouseDown(index, vbButton))
-        m_mnuAide->popup(globalPos);
 }
 
 FrmMain& frmMain()

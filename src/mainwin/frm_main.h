@@ -35,6 +35,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     FrmMain& m_form;
@@ -81,9 +82,13 @@ public:
     // An arrow key in cell `index`: the focus moves to the nearest open cell that way.
     void txtCh_Arrow(int index, int dRow, int dColumn);
     void txtCh_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos);
+    // The Menu key or Shift+F10 in cell `index`: the answer pop-up, placed at the cell.
+    void txtCh_AnswerKey(int index);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -97,11 +102,17 @@ private:
     void announce(Announce announce);
     void focusOpenCell();
     void paintCell(int index);
+    void showCurrentCell();
 
     Board m_board;
     std::array<CellEdit*, 81> m_txtCh{};
     std::array<Cell, 81> m_painted{};
     std::array<bool, 81> m_paintedOnce{};
+    // Green cells that the game filled in (answer, finishing) rather than the player: only the
+    // name a screen reader gives them tells them apart.
+    std::array<bool, 81> m_revealed{};
+    bool m_revealing = false;
+    int m_ringAt = -1;
     QWidget* m_fraGrille = nullptr;
     QLabel* m_lblNiveau = nullptr;
     QLabel* m_image1 = nullptr;

@@ -34,6 +34,8 @@ FrmNew::FrmNew(FrmMain& main) : PlainDialog(&main), m_main(main)
 {
     setObjectName(QStringLiteral("frmNew"));
     setWindowTitle(QString());
+    // The caption stays empty; a screen reader still names the dialog.
+    setAccessibleName(QStringLiteral("New grid"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(px(3840), px(1635));

@@ -1,10 +1,12 @@
-// The rating link against a stand-in desktop: a fake xdg-mime, a desktop entry and a browser.
+// The rating link against a private desktop: its own data and configuration folders, a
+// stand-in browser and the default programs set in mimeapps.list. Each run of the link is a
+// process of its own, as GIO reads the desktop's folders once per process.
 #include "about/rating_link.h"
 
 #include "support/temp_dir.h"
 
 #include <chrono>
-#include <cstdlib>
+#include <cstdio>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -15,81 +17,116 @@ namespace {
 namespace fs = std::filesystem;
 using namespace testing;
 
-// One argument, the space left as it is.
-const std::string kOneArgument = "1\nhttp://www.example.com/vote.asp?I=4127&L=Taremo Pro\n";
 const std::string kNoBrowser = "Browser Not Found: Could not find associated Browser";
-
-auto said(LinkOutcome o) { return o.message ? o.message->title + ": " + o.message->text : ""; }
-
-std::string env(const char* name) { return std::getenv(name) ? std::getenv(name) : ""; }
+const std::string kNotOpened = "URL Failed: Web Page not Opened";
+// The rating page as the browser must get it: one argument, its space as it stands.
+const std::string kAddress = "http://www.example.com/vote.asp?I=4127&L=Taremo Pro";
 
 class RatingLinkTest : public ::testing::Test {
 protected:
     RatingLinkTest()
     {
-        ::setenv("PATH", m_bin.string().append(":").append(m_oldPath).c_str(), 1);
-        ::setenv("XDG_DATA_HOME", m_root.path().c_str(), 1);
         fs::create_directories(m_game);
-        writeBytes(m_entry, "[Desktop Entry]\nExec=\"fake browser\" --new-window %u\n");
-        const auto script = [this](const char* name, std::string body) {
-            body.insert(0, "#!/bin/sh\ncd \"$XDG_DATA_HOME\"\n");
-            fs::permissions(writeBytes(m_bin / name, body), fs::perms(0755));
-        };
-        // xdg-mime keeps the page it is shown and counts the look-ups of the browser.
-        script("xdg-mime", R"(if [ "$2" = filetype ]; then cp "$3" seen-page; echo text/html
-else printf x >> look-ups; echo fakebrowser.desktop; fi)");
-        script("fake browser", R"(printf '%s\n' $# "$@" > args.tmp; mv args.tmp browser-args)");
+        fs::create_directories(m_root / "config");
+        // The system's content types, without the system's programs.
+        fs::create_directories(m_root / "system");
+        fs::create_directory_symlink("/usr/share/mime", m_root / "system" / "mime");
+        // Records its arguments, one a line after their count, and the wrapper's variable.
+        fs::permissions(writeBytes(m_browser, "#!/bin/sh\nprintf '%s\\n' \"$WRAPPED\" $# \"$@\""
+                                              " > \"$0.$$\"; mv \"$0.$$\" \"$0.args\"\n"),
+                        fs::perms(0755));
     }
-    ~RatingLinkTest() override
+
+    // A desktop entry for the stand-in browser, for the given types, run as `exec` says.
+    void installBrowser(const std::string& exec, const std::string& types = "text/html;")
     {
-        ::setenv("PATH", m_oldPath.c_str(), 1);
-        ::setenv("XDG_DATA_HOME", m_oldHome.c_str(), 1); // empty counts as unset
+        writeBytes(m_root / "data/applications/stand-in.desktop",
+                   "[Desktop Entry]\nType=Application\nName=Stand-in\nExec=" + exec +
+                       "\nMimeType=" + types + "\n");
     }
-    int lookUps() const { return static_cast<int>(readBytes(m_root / "look-ups").size()); }
+    void setDefault(const std::string& type)
+    {
+        writeBytes(m_root / "config/mimeapps.list",
+                   "[Default Applications]\n" + type + "=stand-in.desktop\n");
+    }
+
+    // Runs the steps in a fresh process against the private desktop; one line a click.
+    std::string run(const std::string& steps)
+    {
+        const std::string command =
+            "env -u DISPLAY -u WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent"
+            " XDG_DATA_HOME='" + (m_root / "data").string() + "' XDG_DATA_DIRS='" +
+            (m_root / "system").string() + "' XDG_CONFIG_HOME='" + (m_root / "config").string() +
+            "' XDG_CONFIG_DIRS='" + (m_root / "none").string() + "' '" TAREMO_OPEN_LINK "' '" +
+            m_game.string() + "' " + steps;
+        std::string output;
+        if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
+            char buffer[256];
+            while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+                output += buffer;
+            ::pclose(pipe);
+        }
+        return output;
+    }
     std::string browserArguments() // it runs detached: wait for it a little
     {
-        for (int i = 0; i < 250 && !fs::exists(m_root / "browser-args"); ++i)
+        const fs::path args = m_browser.string() + ".args";
+        for (int i = 0; i < 250 && !fs::exists(args); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        const std::string arguments = readBytes(m_root / "browser-args");
-        fs::remove(m_root / "browser-args");
+        const std::string arguments = readBytes(args);
+        fs::remove(args);
         return arguments;
     }
 
-    const std::string m_oldPath = env("PATH"), m_oldHome = env("XDG_DATA_HOME");
     TempDir m_root;
-    fs::path m_bin = m_root / "bin", m_game = m_root / "game", m_page = m_game / kTempPageName;
-    fs::path m_entry = m_root / "applications" / "fakebrowser.desktop";
-    RatingLink m_link;
+    fs::path m_game = m_root / "game", m_page = m_game / kTempPageName;
+    fs::path m_browser = m_root / "bin" / "stand-in browser";
 };
 
-TEST_F(RatingLinkTest, FirstClickFindsTheBrowserThroughATemporaryPageThatLaterClicksSkip)
+TEST_F(RatingLinkTest, WrappedBrowserGetsTheAddressAsItsLastSingleArgumentAndIsFoundOnce)
 {
-    EXPECT_EQ(said(m_link.open(m_game)), "");
-    EXPECT_EQ(browserArguments(), kOneArgument);
-    EXPECT_EQ(readBytes(m_root / "seen-page"), "\"<HTML> <\\HTML>\"\r\n");
-    EXPECT_FALSE(fs::exists(fs::symlink_status(m_page)));
-    writeBytes(m_page, "mine"); // writing the page again would replace this
-    EXPECT_EQ(said(m_link.open(m_game)), "");
-    EXPECT_EQ(browserArguments(), kOneArgument);
+    installBrowser("env WRAPPED=yes \"" + m_browser.string() + "\" --new-window %u");
+    setDefault("text/html");
+    // The second click must not write the page again, which would replace the player's file.
+    EXPECT_EQ(run("click plant click"), "opened\nopened\n");
+    const std::string once = std::string("yes\n2\n--new-window\n") + kAddress + "\n";
+    EXPECT_EQ(browserArguments(), once);
     EXPECT_EQ(readBytes(m_page), "mine");
-
-    fs::remove(m_bin / "fake browser"); // the browser found on the first click no longer starts
-    for (int click = 1; click <= 2; ++click)
-        EXPECT_EQ(said(m_link.open(m_game)), "URL Failed: Web Page not Opened");
-    EXPECT_EQ(lookUps(), 1);
+    fs::remove(m_page);
+    EXPECT_EQ(run("click"), "opened\n");
+    EXPECT_EQ(browserArguments(), once);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(m_page)));
 }
 
-TEST_F(RatingLinkTest, NoPageOrNoBrowserIsToldAndTriedAgainOnTheNextClick)
+TEST_F(RatingLinkTest, WithoutAWebPageHandlerTheHttpHandlerOpensTheAddress)
 {
+    installBrowser("'" + m_browser.string() + "' %U", "x-scheme-handler/http;");
+    setDefault("x-scheme-handler/http");
+    EXPECT_EQ(run("click"), "opened\n");
+    EXPECT_EQ(browserArguments(), std::string("\n1\n") + kAddress + "\n");
+}
+
+TEST_F(RatingLinkTest, NoHandlerOrNoPageIsToldAndTriedAgainOnTheNextClick)
+{
+    // After a failed look-up the next click writes the page afresh, over the planted file.
+    EXPECT_EQ(run("click plant click"), kNoBrowser + "\n" + kNoBrowser + "\n");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(m_page)));
+
+    installBrowser("'" + m_browser.string() + "' %u");
+    setDefault("text/html");
     fs::create_directories(m_page); // nothing can be written at its name
-    EXPECT_EQ(said(m_link.open(m_game)), kNoBrowser);
-    EXPECT_EQ(lookUps(), 0);
-    fs::remove(m_page);
-    fs::remove(m_entry);
-    for (int click = 1; click <= 2; ++click) {
-        EXPECT_EQ(said(m_link.open(m_game)), kNoBrowser);
-        EXPECT_EQ(lookUps(), click);
-    }
+    EXPECT_EQ(run("click"), kNoBrowser + "\n");
+}
+
+TEST_F(RatingLinkTest, AHandlerWhoseProgramHasGoneIsNoBrowserAndAFoundOneThatGoesFails)
+{
+    installBrowser("'" + m_browser.string() + "' %u");
+    setDefault("text/html");
+    const std::string gone = "wait='" + m_browser.string() + ".args' rm='" + m_browser.string() + "'";
+    EXPECT_EQ(run("click " + gone + " click click"),
+              "opened\n" + kNotOpened + "\n" + kNotOpened + "\n");
+    EXPECT_EQ(browserArguments(), std::string("\n1\n") + kAddress + "\n");
+    EXPECT_EQ(run("click"), kNoBrowser + "\n");
 }
 
 } // namespace

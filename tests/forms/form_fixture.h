@@ -1,4 +1,4 @@
-// Shared by the form tests: a game folder of their own, message boxes recorded, dialogs answered.
+// Shared by the form tests: a game folder of their own, the player's settings folder emptied, message boxes recorded, dialogs answered.
 #pragma once
 
 #include "about/rating_link.h"
@@ -29,7 +29,7 @@ protected:
     void SetUp() override
     {
         qputenv("PATH", (m_dir / "bin").c_str()); // no real browser ever starts
-        qputenv("XDG_DATA_HOME", (m_dir / "share").c_str());
+        std::filesystem::remove_all(m_ownSettings);
         ratingLink() = RatingLink{};
         setProgramDir(m_dir.path());
         setMessageSink(this);
@@ -85,6 +85,9 @@ protected:
         showMain();
     }
     TempDir m_dir;
+    // The player's own settings folder, for a game folder the player may not write to.
+    const std::filesystem::path m_ownSettings =
+        std::filesystem::path(qgetenv("XDG_CONFIG_HOME").toStdString()) / "taremo";
     std::vector<RecordedMessage> m_messages;
     bool m_finirAtMessage = false; // whether the finish command was enabled at the last message
 };

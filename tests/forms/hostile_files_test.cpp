@@ -37,12 +37,13 @@ TEST_F(HostileFiles, LinkPlantedWhereTheGameWritesIsReplacedNotFollowed)
     }
 }
 
-TEST_F(HostileFiles, ReadOnlyFolderKeepsTheOldDifficultyFileAndClosingStaysSilent)
+TEST_F(HostileFiles, ReadOnlyFolderKeepsTheOldDifficultyFileAndThePlayersFolderTheNewOne)
 {
     writeBytes(m_dir / kNiveauIni, "[Niveau]\r\nNiveauChoisi=2\r\n");
     fs::permissions(m_dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
     playAndClose();
     EXPECT_EQ(readBytes(m_dir / kNiveauIni), "[Niveau]\r\nNiveauChoisi=2\r\n");
+    EXPECT_EQ(readBytes(m_ownSettings / kNiveauIni), "[Niveau]\r\nNiveauChoisi=4\r\n");
     EXPECT_TRUE(m_messages.empty());
 }
 

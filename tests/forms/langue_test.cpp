@@ -57,9 +57,16 @@ TEST_F(LanguageDialog, AtFirstStartEachFlagIsNamedAndOpensTheGameInItsLanguageSa
         ASSERT_TRUE(frmMainLoaded() && frmMain().isVisible());
         EXPECT_EQ(frmMain().mnuFichier()->title(), QString::fromUtf8(fileMenus[i]));
     }
-    std::filesystem::permissions(m_dir.path(), std::filesystem::perms(0500)); // read-only
+    // A game folder the player may not write to: the player's own folder keeps the choice.
+    std::filesystem::permissions(m_dir.path(), std::filesystem::perms(0500));
+    unloadFrmMain();
+    QTest::mouseClick(firstStart().cmdLangue(3), Qt::LeftButton);
+    EXPECT_EQ(testing::readBytes(m_ownSettings / "start.ini"), "[LastOpen]\r\nLanguage=4\r\n");
+    EXPECT_TRUE(m_messages.empty());
+    std::filesystem::permissions(m_ownSettings, std::filesystem::perms(0500)); // nowhere now
     unloadFrmMain();
     QTest::mouseClick(firstStart().cmdLangue(2), Qt::LeftButton);
+    std::filesystem::permissions(m_ownSettings, std::filesystem::perms(0700));
     ASSERT_EQ(m_messages.size(), 1u) << "told once, and only when unsaved";
     EXPECT_TRUE(m_messages[0].text.startsWith("The language could not be saved"));
     EXPECT_EQ(frmMain().mnuFichier()->title(), "&Datei");

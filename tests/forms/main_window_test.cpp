@@ -112,7 +112,7 @@ TEST_F(MainWindow, OnlyDigitsAndTheAnswerMenuFillACellAndArrowsFindTheNearestOpe
     ASSERT_TRUE(QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }));
     showMain();
     EXPECT_EQ(cell->text().toInt(), Solution(gameState().NumGrille, cellNumber(open[0])));
-    EXPECT_TRUE(cell->accessibleName().endsWith(", answered right")) << "for a screen reader";
+    EXPECT_TRUE(cell->accessibleName().endsWith(", revealed")) << "for a screen reader";
     int current = open[open.size() / 2]; // each arrow goes on from where the last one left it
     typeDigit(main, current, true);
     EXPECT_EQ(QApplication::focusWidget(), nullptr) << "the settled cell passes the focus on";

@@ -1,0 +1,260 @@
+// The board in light and dark palettes, the current cell's ring, the keyboard's way to the answer
+// and what a screen reader is told of each cell.
+#include "form_fixture.h"
+#include "mainwin/qt_cell_look.h"
+#include "puzzle/grid_catalogue.h"
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QMenu>
+#include <QStyle>
+
+namespace taremo {
+namespace {
+
+using ComfortBoard = testing::FormTest;
+
+std::vector<int> openCells(FrmMain& main)
+{
+    std::vector<int> cells;
+    for (int i = 0; i < kCellCount; ++i)
+        if (main.txtCh(i)->isEnabled())
+            cells.push_back(i);
+    return cells;
+}
+
+int firstGiven(FrmMain& main)
+{
+    int index = 0;
+    while (main.txtCh(index)->isEnabled())
+        ++index;
+    return index;
+}
+
+void typeDigit(FrmMain& main, int index, bool right)
+{
+    const int digit = Solution(gameState().NumGrille, cellNumber(index));
+    main.txtCh(index)->setFocus();
+    QTest::keyClick(main.txtCh(index), Qt::Key(Qt::Key_0 + (right ? digit : digit % 9 + 1)));
+}
+
+// The answer to cell `index`, asked for from the keyboard.
+void answerFromTheKeyboard(FrmMain& main, int index)
+{
+    main.txtCh(index)->setFocus();
+    QTest::keyClick(main.txtCh(index), Qt::Key_Menu);
+    QTest::keyClick(main.mnuAide(), Qt::Key_Down);
+    QTest::keyClick(main.mnuAide(), Qt::Key_Return);
+}
+
+// The palette a GNOME desktop in its dark style gives the toolkit.
+QPalette darkPalette()
+{
+    QPalette palette;
+    const auto set = [&](QPalette::ColorRole role, QRgb colour, QRgb disabled) {
+        palette.setColor(QPalette::Active, role, colour);
+        palette.setColor(QPalette::Inactive, role, colour);
+        palette.setColor(QPalette::Disabled, role, disabled);
+    };
+    set(QPalette::Window, 0x323232, 0x323232);
+    set(QPalette::Base, 0x242424, 0x323232);
+    set(QPalette::Button, 0x323232, 0x323232);
+    set(QPalette::WindowText, 0xf0f0f0, 0x828282);
+    set(QPalette::Text, 0xf0f0f0, 0x828282);
+    set(QPalette::ButtonText, 0xf0f0f0, 0x828282);
+    set(QPalette::Highlight, 0x308cc6, 0x919191);
+    set(QPalette::HighlightedText, 0xf0f0f0, 0xf0f0f0);
+    set(QPalette::Light, 0x4b4b4b, 0x4b4b4b);
+    set(QPalette::Mid, 0x262626, 0x262626);
+    set(QPalette::Dark, 0x212121, 0xbebebe);
+    set(QPalette::Shadow, 0x191919, 0x252525);
+    return palette;
+}
+
+// What the board shows of one cell, read from the pixels painted.
+struct Painted {
+    QColor back, outline, ring, digit;
+};
+
+Painted paintedCell(const QImage& board, const CellEdit* cell)
+{
+    const QRect r = cell->geometry();
+    // The outline's second line and the ring's: the first may be under a neighbour.
+    Painted painted{board.pixelColor(r.left() + 7, r.top() + 6),
+                    board.pixelColor(r.center().x(), r.top() + 1),
+                    board.pixelColor(r.center().x(), r.top() + kOutlineWidth + 1), {}};
+    double strongest = 0;
+    const QRect inside = r.adjusted(6, 6, -6, -6);
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor pixel = board.pixelColor(x, y);
+            if (contrastRatio(pixel, painted.back) > strongest) {
+                strongest = contrastRatio(pixel, painted.back);
+                painted.digit = pixel;
+            }
+        }
+    }
+    return painted;
+}
+
+TEST_F(ComfortBoard, EveryCellStateStandsOutInLightAndDarkPalettes)
+{
+    const std::pair<const char*, QPalette> palettes[] = {
+        {"light", QApplication::style()->standardPalette()}, {"dark", darkPalette()}};
+    for (const auto& [paletteName, palette] : palettes) {
+        SCOPED_TRACE(paletteName);
+        unloadFrmMain();
+        QApplication::setPalette(palette);
+        FrmMain& main = showMain();
+        newGrid(main, 3);
+        const auto open = openCells(main);
+        typeDigit(main, open[1], true);  // right: green
+        typeDigit(main, open[0], false); // wrong: red digit, and current
+        answerFromTheKeyboard(main, open[2]); // revealed: green
+        typeDigit(main, open[3], false);
+        main.txtCh(open[4])->setFocus(); // current, open and empty: its caret is no digit
+        const std::pair<const char*, int> before[] = {
+            {"open, wrong", open[0]}, {"right", open[1]}, {"revealed", open[2]},
+            {"open, empty, current", open[4]}, {"given", firstGiven(main)}};
+        const QImage image = main.fraGrille()->grab().toImage();
+        const QColor board = image.pixelColor(131, 80); // between the first two block columns
+        for (const auto& [state, index] : before) {
+            SCOPED_TRACE(state);
+            const Painted cell = paintedCell(image, main.txtCh(index));
+            EXPECT_GE(contrastRatio(cell.outline, cell.back), kMinContrast);
+            EXPECT_GE(contrastRatio(cell.outline, board), kMinContrast);
+            if (index != open[4]) {
+                EXPECT_GE(contrastRatio(cell.digit, cell.back), kMinContrast);
+            }
+        }
+        EXPECT_EQ(paintedCell(image, main.txtCh(open[0])).digit, QColor(Qt::red));
+        const Painted current = paintedCell(image, main.txtCh(open[4]));
+        EXPECT_EQ(current.ring, palette.color(QPalette::Highlight));
+        EXPECT_GE(contrastRatio(current.ring, current.back), kMinContrast);
+
+        main.mnuFinir()->trigger(); // open[3] corrected: red, right digit
+        const QImage finished = main.fraGrille()->grab().toImage();
+        const Painted corrected = paintedCell(finished, main.txtCh(open[3]));
+        EXPECT_EQ(corrected.back, QColor(Qt::red));
+        EXPECT_GE(contrastRatio(corrected.outline, corrected.back), kMinContrast);
+        EXPECT_GE(contrastRatio(corrected.outline, board), kMinContrast);
+        EXPECT_GE(contrastRatio(corrected.digit, corrected.back), kMinContrast);
+        const Painted settled = paintedCell(finished, main.txtCh(open[4]));
+        EXPECT_GE(contrastRatio(settled.ring, settled.back), kMinContrast)
+            << "the ring stays on the current cell once settled";
+
+        // A right digit typed without assistance, settled by finishing.
+        newGrid(main, 3, false);
+        const int typed = openCells(main)[0];
+        typeDigit(main, typed, true);
+        main.txtCh(openCells(main)[1])->setFocus();
+        main.mnuFinir()->trigger();
+        const Painted kept = paintedCell(main.fraGrille()->grab().toImage(), main.txtCh(typed));
+        EXPECT_EQ(kept.back, palette.color(QPalette::Base));
+        EXPECT_GE(contrastRatio(kept.digit, kept.back), kMinContrast) << "typed right, settled";
+    }
+    QApplication::setPalette(QApplication::style()->standardPalette());
+}
+
+TEST_F(ComfortBoard, CellsFollowTheDesktopFromLightToDarkDuringAGame)
+{
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    FrmMain& main = showMain();
+    newGrid(main, 1);
+    const int open = openCells(main)[0];
+    QApplication::setPalette(darkPalette());
+    QCoreApplication::sendPostedEvents(); // as the event loop would, before the next paint
+    const Painted cell = paintedCell(main.fraGrille()->grab().toImage(), main.txtCh(open));
+    EXPECT_EQ(cell.back, darkPalette().color(QPalette::Base));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+}
+
+TEST_F(ComfortBoard, RingStaysOnASettledCellAndTabAndArrowsGoOnFromIt)
+{
+    FrmMain& main = showMain();
+    newGrid(main, 2);
+    const auto open = openCells(main);
+    const auto ringOf = [&](int index) {
+        const QImage image = main.fraGrille()->grab().toImage();
+        const Painted cell = paintedCell(image, main.txtCh(index));
+        return cell.ring == cell.back ? QColor() : cell.ring;
+    };
+    const std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers, int> moves[] = {
+        {"Tab", Qt::Key_Tab, {}, 1}, {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier, -1}};
+    for (const auto& [name, key, modifiers, step] : moves) {
+        SCOPED_TRACE(name);
+        const int settled = openCells(main)[open.size() / 3];
+        typeDigit(main, settled, true);
+        ASSERT_FALSE(main.txtCh(settled)->isEnabled());
+        EXPECT_TRUE(ringOf(settled).isValid()) << "the settled cell keeps the ring";
+        QTest::keyClick(&main, key, modifiers);
+        const int next = main.board().nextOpenCell(settled, step);
+        EXPECT_NE(next, open[0]) << "not back to the top of the board";
+        ASSERT_TRUE(main.txtCh(next)->hasFocus());
+        EXPECT_TRUE(ringOf(next).isValid());
+        EXPECT_FALSE(ringOf(settled).isValid()) << "the ring moved on";
+    }
+    const auto left = openCells(main);
+    EXPECT_EQ(main.board().nextOpenCell(main.board().CaseCourante(), 1),
+              *std::upper_bound(left.begin(), left.end(), main.board().CaseCourante()));
+}
+
+TEST_F(ComfortBoard, MenuKeyAndShiftF10OfferTheAnswerAtTheCellWithAssistanceOnly)
+{
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Menu, {}},
+                                                              {Qt::Key_F10, Qt::ShiftModifier}};
+    for (const bool assistance : {false, true}) {
+        FrmMain& main = showMain();
+        newGrid(main, 1, assistance);
+        for (const auto& [key, modifiers] : keys) {
+            SCOPED_TRACE(QKeySequence(key | modifiers).toString().toStdString());
+            const int index = openCells(main).back();
+            CellEdit* cell = main.txtCh(index);
+            cell->setFocus();
+            QTest::keyClick(cell, key, modifiers);
+            if (!assistance) {
+                EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+                EXPECT_EQ(cell->text(), "") << "no character typed either";
+                continue;
+            }
+            ASSERT_EQ(QApplication::activePopupWidget(), main.mnuAide());
+            const QPoint at = cell->mapToGlobal(QPoint(0, cell->height()));
+            EXPECT_LE((main.mnuAide()->pos() - at).manhattanLength(), 2) << "placed at the cell";
+            QTest::keyClick(main.mnuAide(), Qt::Key_Down);
+            QTest::keyClick(main.mnuAide(), Qt::Key_Return);
+            EXPECT_EQ(cell->text().toInt(), Solution(gameState().NumGrille, cellNumber(index)));
+            QTest::keyClick(&main, key, modifiers);
+            EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "not on a settled cell";
+        }
+    }
+}
+
+TEST_F(ComfortBoard, ScreenReaderIsToldEachCellsState)
+{
+    FrmMain& main = showMain();
+    newGrid(main, 2);
+    const auto open = openCells(main);
+    const auto said = [&](int index) {
+        return QAccessible::queryAccessibleInterface(main.txtCh(index))->text(QAccessible::Name);
+    };
+    const auto name = [](int index, const char* state) {
+        return QStringLiteral("Row %1, column %2%3")
+            .arg(cellRow(index) + 1)
+            .arg(cellColumn(index) + 1)
+            .arg(QString::fromLatin1(state));
+    };
+    EXPECT_EQ(said(open[0]), name(open[0], ""));
+    EXPECT_EQ(said(firstGiven(main)), name(firstGiven(main), ", given"));
+    typeDigit(main, open[0], false);
+    EXPECT_EQ(said(open[0]), name(open[0], ", wrong"));
+    typeDigit(main, open[1], true);
+    EXPECT_EQ(said(open[1]), name(open[1], ", right"));
+    answerFromTheKeyboard(main, open[2]);
+    EXPECT_EQ(said(open[2]), name(open[2], ", revealed"));
+    main.mnuFinir()->trigger();
+    EXPECT_EQ(said(open[0]), name(open[0], ", corrected"));
+    EXPECT_EQ(said(open[3]), name(open[3], ", revealed")) << "filled in by finishing";
+    EXPECT_EQ(said(open[1]), name(open[1], ", right")) << "unchanged by finishing";
+}
+
+} // namespace
+} // namespace taremo

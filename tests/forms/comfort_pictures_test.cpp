@@ -1,0 +1,78 @@
+// The pictures at the screen's scale: run once as the screen comes, and once more by ctest with
+// the desktop scaled to twice the pixels.
+#include "form_fixture.h"
+
+#include "about/frm_info.h"
+#include "app/qt_packed_picture.h"
+#include "app/qt_sharp_picture.h"
+#include <QLabel>
+
+namespace taremo {
+namespace {
+
+using SharpPictures = testing::FormTest;
+
+QImage rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+
+// What the label shows, pixel for pixel, against the picture made for the screen's scale.
+void expectDrawnForTheScreen(QLabel* label, const std::array<QImage, 3>& sizes)
+{
+    const QImage shot = label->grab().toImage();
+    const int scale = SharpPicture::scaleFor(shot.devicePixelRatio());
+    ASSERT_EQ(shot.devicePixelRatio(), scale) << "a whole scale, so no smoothing in between";
+    EXPECT_EQ(rgb(shot), rgb(sizes[static_cast<std::size_t>(scale - 1)]))
+        << label->objectName().toStdString() << " at " << scale << "x";
+}
+
+std::array<QImage, 3> resourceSizes(const char* stem, const char* extension)
+{
+    std::array<QImage, 3> sizes;
+    const auto sources = resourceSources(QString::fromLatin1(stem), QString::fromLatin1(extension));
+    for (std::size_t i = 0; i < sizes.size(); ++i)
+        sizes[i] = sources[i]();
+    return sizes;
+}
+
+TEST_F(SharpPictures, EachScreenGetsThePicturesDrawnForItsScale)
+{
+    const std::pair<qreal, int> rows[] = {{1.0, 1}, {1.25, 2}, {2.0, 2}, {2.004, 2}, {3.0, 3},
+                                          {4.0, 3}};
+    for (const auto& [ratio, scale] : rows)
+        EXPECT_EQ(SharpPicture::scaleFor(ratio), scale) << ratio;
+
+    const std::array<QImage, 3> title = {unpack(kTitlePicture), unpack(kTitlePicture2x),
+                                         unpack(kTitlePicture3x)};
+    for (std::size_t i = 0; i < title.size(); ++i)
+        EXPECT_EQ(title[i].size(), QSize(330, 285) * static_cast<int>(i + 1));
+    FrmMain& main = showMain();
+    expectDrawnForTheScreen(main.Image1(), title);
+    whileModal<FrmInfo>([&] { main.mnuInfo()->trigger(); }, [](FrmInfo& box) {
+        expectDrawnForTheScreen(box.Image2(), resourceSizes(":/resources/about_title", ".jpg"));
+        expectDrawnForTheScreen(box.Image1(), resourceSizes(":/resources/about_emblem", ".jpg"));
+        box.cmdOK()->click();
+    });
+}
+
+TEST_F(SharpPictures, BuiltInPicturesAreTheArtworkAndTheIconSuitsTheScreen)
+{
+    const std::pair<const PackedPicture*, const char*> packed[] = {
+        {&kTitlePicture2x, "title@2x"}, {&kTitlePicture3x, "title@3x"},
+        {&kIconPicture2x, "icon@2x"}, {&kIconPicture3x, "icon@3x"}};
+    for (const auto& [picture, file] : packed) {
+        const QImage artwork(QString(TAREMO_RESOURCES_DIR "/%1.png").arg(file));
+        EXPECT_EQ(unpack(*picture).convertToFormat(QImage::Format_ARGB32),
+                  artwork.convertToFormat(QImage::Format_ARGB32)) << file;
+    }
+    const QIcon icon = gameIcon();
+    const int scale = SharpPicture::scaleFor(qApp->devicePixelRatio());
+    const QImage drawn = icon.pixmap(QSize(32, 32), scale).toImage();
+    const QString file = scale == 1 ? "icon" : QString("icon@%1x").arg(scale);
+    const QImage artwork(TAREMO_RESOURCES_DIR "/" + file + ".png");
+    EXPECT_EQ(drawn.convertToFormat(QImage::Format_ARGB32),
+              artwork.convertToFormat(QImage::Format_ARGB32))
+        << "drawn for the screen's scale, not enlarged";
+    EXPECT_EQ(icon.availableSizes().size(), scale == 1 ? 1 : 2) << "only the sizes screens need";
+}
+
+} // namespace
+} // namespace taremo

@@ -174,7 +174,8 @@ def main():
                  # no debug information and the gold linker: quick rebuilds.
                  "-DCMAKE_BUILD_TYPE=Release", "-DCMAKE_CXX_FLAGS_RELEASE=-O1",
                  "-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold",
-                 "-DTAREMO_BENCH=OFF", "-DTAREMO_SANITIZE=OFF", "-DTAREMO_WERROR=OFF"]
+                 "-DBUILD_TESTING=ON", "-DTAREMO_BENCH=OFF", "-DTAREMO_SANITIZE=OFF",
+                 "-DTAREMO_WERROR=OFF"]
     if run(configure, log) != 0 or not build(build_dir, CORE_TESTS, args.jobs, log):
         sys.exit(f"the unchanged game does not build; see {log}")
     if not run_tests(build_dir, CORE_TESTS, log):

@@ -190,8 +190,8 @@ def main():
     build_dir = scratch / "build"
     configure = ["cmake", "-S", str(source), "-B", str(build_dir), "-G", "Ninja",
                  # Lightly optimised (the tests run several times faster than unoptimised),
-                 # no debug information and the gold linker: quick rebuilds.
-                 "-DCMAKE_BUILD_TYPE=Release", "-DCMAKE_CXX_FLAGS_RELEASE=-O1",
+                 # line tables only (the install must strip something) and the gold linker.
+                 "-DCMAKE_BUILD_TYPE=Release", "-DCMAKE_CXX_FLAGS_RELEASE=-O1 -g1",
                  "-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=gold",
                  "-DBUILD_TESTING=ON", "-DTAREMO_BENCH=OFF", "-DTAREMO_SANITIZE=OFF",
                  "-DTAREMO_WERROR=OFF"]

@@ -103,6 +103,13 @@ fuzz: fuzz-build
 	        $(FUZZ_BUILD)/fuzz/$$target || exit 1; \
 	done
 
+# Plants each fault of tests/mutants/*.txt in a scratch copy (build-mutate) and tells which the
+# tests catch; MUTANTS="play settings" or MUTANTS=src/app/ini_file.cpp tries only those.
+.PHONY: mutate
+mutate:
+	@bash tools/ensure-deps.sh build test mutate
+	@python3 tools/mutate.py
+
 .PHONY: bench
 bench: configure
 	@bash tools/ensure-deps.sh build bench

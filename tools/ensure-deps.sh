@@ -22,6 +22,8 @@ declare -A groups=(
     # smoke test drives the game with under Xvfb.
     [windows-test]="g++-mingw-w64-x86-64-posix wine64"
     [windows]="g++-mingw-w64-x86-64-posix wine64 dpkg-dev xvfb xdotool imagemagick"
+    # The mutation check's script, on top of the tests' packages.
+    [mutate]="python3"
 )
 
 [[ $# -gt 0 ]] || set -- build

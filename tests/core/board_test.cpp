@@ -25,6 +25,7 @@ TEST_F(BoardTest, KeyEntryLeavesTheCellInItsExpectedState)
         {"RightOverWrongSettles", true, '3', {"5", kBg, kRed, true}, {"3", kGreen, kFg, false}},
         {"WrongDigitStaysOpenInRed", true, '5', {"", kBg, kFg, true}, {"5", kBg, kRed, true}},
         {"LetterEmptiesTheCellInRed", true, 'a', {"5", kBg, kFg, true}, {"", kBg, kRed, true}},
+        {"ZeroIsNoDigit", true, '0', {"5", kBg, kFg, true}, {"", kBg, kRed, true}},
         {"BackspaceKeepsTheColour", true, '\b', {"5", kBg, kRed, true}, {"5", kBg, kRed, true}},
         {"UnassistedRightStaysOpen", false, '3', {"", kBg, kFg, true}, {"3", kBg, kFg, true}},
         {"UnassistedWrongIsNotJudged", false, '5', {"", kBg, kFg, true}, {"5", kBg, kFg, true}},

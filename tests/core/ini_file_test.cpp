@@ -3,12 +3,16 @@
 
 #include "support/temp_dir.h"
 
+#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <limits>
 #include <tuple>
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 namespace taremo {
 namespace {
@@ -34,6 +38,9 @@ TEST(IniReader, MatchesSectionWholeKeyByPrefixValueAfterFirstEquals)
 {
     const std::tuple<const char*, std::string, std::string> cases[] = {
         {"section with a trailing blank", "[LastOpen] \r\nLanguage=2\r\n", ""},
+        {"section in other case", "[lastopen]\r\nLanguage=2\r\n", ""},
+        {"key found past the next section", "[LastOpen]\r\nX=1\r\n[Other]\r\nLanguage=4\r\n", "4"},
+        {"a key line with no =", "[LastOpen]\r\nLanguage\r\n", "Language"},
         {"first prefix match wins", "[LastOpen]\r\nLanguages=5\r\nLanguage=2\r\n", "5"},
         {"value after the first =", "[LastOpen]\r\nLanguage=2=3\r\n", "2=3"},
         {"CR LF, 200th line", keyAfter(199), "7"},
@@ -75,8 +82,9 @@ TEST(IniWriter, AppendsExactLinesEndedByCrLf)
 {
     TempDir dir;
     const auto file = dir / "start.ini";
-    ASSERT_TRUE(EcrireIni("[LastOpen]", file) && EcrireIni("Language", file, 2.0f));
-    EXPECT_EQ(readBytes(file), "[LastOpen]\r\nLanguage=2\r\n");
+    ASSERT_TRUE(EcrireIni("[LastOpen]", file) && EcrireIni("Language", file, 2.0f) &&
+                EcrireIni("Niveau", file, std::int16_t{-1}));
+    EXPECT_EQ(readBytes(file), "[LastOpen]\r\nLanguage=2\r\nNiveau=-1\r\n");
 }
 
 TEST(IniRewrite, NeverWritesThroughALinkNorLosesAFileItCannotReplace)
@@ -103,6 +111,27 @@ TEST(IniRewrite, NeverWritesThroughALinkNorLosesAFileItCannotReplace)
     EXPECT_EQ(readBytes(file), "[Niveau]\r\nNiveauChoisi=4\r\n");
     EXPECT_EQ(entries(), 2); // the file and "outside", no copy left over
 }
+
+#ifndef _WIN32 // the file size limit that makes the write fail is a POSIX one
+TEST(IniRewrite, AWriteThatFailsPartWayKeepsTheOldFileAndLeavesNoCopy)
+{
+    TempDir dir;
+    const auto file = writeBytes(dir / "niveau.ini", "[Niveau]\r\nNiveauChoisi=2\r\n");
+    // Files may grow to 12 bytes only: the new copy's second line no longer fits.
+    const auto oldAction = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 12;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const bool rewritten = RewriteIni(file, "[Niveau]", "NiveauChoisi", std::int16_t{5});
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldAction);
+    EXPECT_FALSE(rewritten);
+    EXPECT_EQ(readBytes(file), "[Niveau]\r\nNiveauChoisi=2\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
+}
+#endif
 
 // Plain decimals only; whole numbers round half to even and must fit; floats must be finite.
 TEST(IniNumbers, SyntaxRoundingAndRange)

@@ -52,6 +52,20 @@ TEST(PuzzleMaking, FirstGridIsFixedThenEachGivesAGridAndOpensFortyPlusFivePerLev
     EXPECT_GT(grids.size(), 50u);
 }
 
+TEST(PuzzleMaking, EachCellDrawFollowsTheClockOfItsOwnMoment)
+{
+    // Two clocks that agree on their first reading only.
+    auto ticking = [](std::uint64_t step) {
+        return Random([step, n = std::uint64_t{0}]() mutable { return 1 + step * n++; });
+    };
+    GameState s1, s2;
+    Board b1(s1), b2(s2);
+    Random r1 = ticking(1), r2 = ticking(7);
+    MakePuzzle(b1, r1, 0);
+    MakePuzzle(b2, r2, 0);
+    EXPECT_NE(testing::openCells(b1), testing::openCells(b2));
+}
+
 TEST(PuzzleMaking, LevelLine)
 {
     const float saved = gameState().Langue;

@@ -25,6 +25,8 @@ using namespace testing;
 
 const std::string kNoBrowser = "Browser Not Found: Could not find associated Browser";
 const std::string kNotOpened = "URL Failed: Web Page not Opened";
+// The rating page as the browser must get it: one argument, its space as it stands.
+const std::string kAddress = "http://www.example.com/vote.asp?I=4127&L=Taremo Pro";
 
 class RatingLinkTest : public ::testing::Test {
 protected:
@@ -93,7 +95,7 @@ TEST_F(RatingLinkTest, WrappedBrowserGetsTheAddressAsItsLastSingleArgumentAndIsF
     setDefault("text/html");
     // The second click must not write the page again, which would replace the player's file.
     EXPECT_EQ(run("click plant click"), "opened\nopened\n");
-    const std::string once = std::string("yes\n2\n--new-window\n") + kRatingAddress + "\n";
+    const std::string once = std::string("yes\n2\n--new-window\n") + kAddress + "\n";
     EXPECT_EQ(browserArguments(), once);
     EXPECT_EQ(readBytes(m_page), "mine");
     fs::remove(m_page);
@@ -107,7 +109,7 @@ TEST_F(RatingLinkTest, WithoutAWebPageHandlerTheHttpHandlerOpensTheAddress)
     installBrowser("'" + m_browser.string() + "' %U", "x-scheme-handler/http;");
     setDefault("x-scheme-handler/http");
     EXPECT_EQ(run("click"), "opened\n");
-    EXPECT_EQ(browserArguments(), std::string("\n1\n") + kRatingAddress + "\n");
+    EXPECT_EQ(browserArguments(), std::string("\n1\n") + kAddress + "\n");
 }
 
 TEST_F(RatingLinkTest, NoHandlerOrNoPageIsToldAndTriedAgainOnTheNextClick)
@@ -129,7 +131,7 @@ TEST_F(RatingLinkTest, AHandlerWhoseProgramHasGoneIsNoBrowserAndAFoundOneThatGoe
     const std::string gone = "wait='" + m_browser.string() + ".args' rm='" + m_browser.string() + "'";
     EXPECT_EQ(run("click " + gone + " click click"),
               "opened\n" + kNotOpened + "\n" + kNotOpened + "\n");
-    EXPECT_EQ(browserArguments(), std::string("\n1\n") + kRatingAddress + "\n");
+    EXPECT_EQ(browserArguments(), std::string("\n1\n") + kAddress + "\n");
     EXPECT_EQ(run("click"), kNoBrowser + "\n");
 }
 

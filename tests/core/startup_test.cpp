@@ -30,6 +30,7 @@ TEST(Startup, FirstWindowAndRestoredChoices)
         {"both stored", niveau + "4", langue + "3", FirstWindow::Main, 4, 3.0f},
         {"empty files", "", "", FirstWindow::Main, 5, 2.0f},
         {"not numbers", niveau + "abc", langue + "abc", FirstWindow::Main, 5, 2.0f},
+        {"a code between two languages", niveau + "-1", langue + "2.5", FirstWindow::Main, -1, 2.5f},
     };
     for (const auto& c : cases) {
         TempDir dir;

@@ -20,6 +20,7 @@ TEST(Traduction, ExactTexts)
         {1, 7, "R\xC3\xA9ponse", 7}, // the English menu has always said it in French
         {3, 8, "&Bez\xC3\xBCglich", 10},
         {5, 22, "\xC2\xA1 Bravo!", 8},
+        {4, 22, "Applauso!", 9},
         {1, 31, "F2 New railing" + sp(13) + "F4 Finish the railing" + sp(5) + "F3 Exit", 60},
         {2, 31, "F2 Nouvelle Grille" + sp(5) + "F4 Finir la grille" + sp(9) + "F3 Quitter", 60},
         {3, 31, "F2 Neu Gitter" + sp(13) + "F4 Gitter beenden" + sp(6) + "F3 Verlassen", 61},

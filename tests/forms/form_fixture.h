@@ -24,6 +24,7 @@ protected:
     void show(QWidget*, MessageIcon icon, const QString& title, const QString& text) override
     {
         m_messages.push_back({icon, title, text});
+        m_finirAtMessage = frmMainLoaded() && frmMain().mnuFinir()->isEnabled();
     }
     void SetUp() override
     {
@@ -33,7 +34,8 @@ protected:
         setProgramDir(m_dir.path());
         setMessageSink(this);
         (gameState() = GameState{}).Langue = 2;
-        gameRandom().restart();
+        // A clock standing still: the same puzzles in every run, whatever the time.
+        gameRandom() = Random([] { return std::uint64_t{20261207}; });
     }
     void TearDown() override
     {
@@ -41,12 +43,19 @@ protected:
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         setMessageSink(nullptr);
     }
+    // Shows the main window and waits until it is the active one. What the windows shown or
+    // closed before still had to say is heard first, through the platform like any activation,
+    // so that no late word of theirs takes the keyboard away in the middle of a test.
     static FrmMain& showMain()
     {
-        frmMain().show();
-        QApplication::setActiveWindow(&frmMain());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&frmMain()));
-        return frmMain();
+        FrmMain& main = frmMain();
+        main.show();
+        QApplication::processEvents();
+        main.activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return QApplication::activeWindow() == &main && !QApplication::activePopupWidget();
+        }));
+        return main;
     }
     template <typename Dialog> static void whileModal(const auto& open, const auto& answer)
     {
@@ -54,8 +63,10 @@ protected:
         QObject context; // the answer is dropped with it if no dialog ever comes up
         QTimer::singleShot(0, &context, [&] {
             if (auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget())) {
+                // Its own window must have the keyboard: the platform's word that a dialog is
+                // active also holds while its main window still has the focus.
                 dialog->activateWindow();
-                answered = QTest::qWaitForWindowActive(dialog);
+                answered = QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; });
                 answer(*dialog);
                 EXPECT_FALSE(dialog->isVisible()) << "the dialog was left open";
                 dialog->close();
@@ -78,6 +89,7 @@ protected:
     const std::filesystem::path m_ownSettings =
         std::filesystem::path(qgetenv("XDG_CONFIG_HOME").toStdString()) / "taremo";
     std::vector<RecordedMessage> m_messages;
+    bool m_finirAtMessage = false; // whether the finish command was enabled at the last message
 };
 
 } // namespace taremo::testing

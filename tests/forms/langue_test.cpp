@@ -1,7 +1,10 @@
 // The language dialog: at first start, from the menu during a game, and with start.ini unwritable.
 #include "form_fixture.h"
 
+#include "about/frm_info.h"
 #include "lang/frm_langue.h"
+#include "puzzle/grid_catalogue.h"
+#include "puzzle/puzzle_maker.h"
 #include <QLabel>
 #include <QMenu>
 
@@ -9,25 +12,30 @@ namespace taremo {
 namespace {
 
 using LanguageDialog = testing::FormTest;
+QWidgetList windowsOnScreen()
+{
+    QWidgetList shown = QApplication::topLevelWidgets();
+    shown.removeIf([](QWidget* widget) { return !widget->isVisible(); });
+    return shown;
+}
+
 FrmLangue& firstStart()
 {
     showLanguageDialogFirstStart();
-    QWidgetList shown = QApplication::topLevelWidgets();
-    shown.removeIf([](QWidget* widget) { return !widget->isVisible(); });
+    const QWidgetList shown = windowsOnScreen();
     if (shown.size() != 1)
         throw std::runtime_error("the language dialog is not the only window on screen");
     return dynamic_cast<FrmLangue&>(*shown.front());
 }
 
+// The game ends with its last window: whether none is left once `action` and all it set off
+// have run.
 bool programEndsAfter(const std::function<void()>& action)
 {
-    QApplication::setQuitOnLastWindowClosed(true);
-    QTimer::singleShot(0, action);
-    QObject context; // the time limit ends here, even when the program ended first
-    QTimer::singleShot(200, &context, [] { QCoreApplication::exit(1); });
-    const bool ended = QApplication::exec() == 0;
-    QApplication::setQuitOnLastWindowClosed(false);
-    return ended;
+    action();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return windowsOnScreen().isEmpty();
 }
 
 TEST_F(LanguageDialog, AtFirstStartEachFlagIsNamedAndOpensTheGameInItsLanguageSavedOrNot)
@@ -37,8 +45,11 @@ TEST_F(LanguageDialog, AtFirstStartEachFlagIsNamedAndOpensTheGameInItsLanguageSa
     for (int i = 0; i < FrmLangue::kLanguageCount; ++i) {
         SCOPED_TRACE(names[i]);
         unloadFrmMain();
-        QPushButton* button = firstStart().cmdLangue(i);
+        FrmLangue& dialog = firstStart();
+        EXPECT_EQ(dialog.Label1()->text(), "TAREMO settigns - Please choice your language :");
+        QPushButton* button = dialog.cmdLangue(i);
         EXPECT_EQ(button->toolTip(), QString::fromUtf8(names[i]));
+        EXPECT_EQ(button->geometry(), QRect(24 + 112 * i, 40, 105, 57)) << "1680 twips apart";
         EXPECT_EQ(button->accessibleName(), button->toolTip());
         EXPECT_FALSE(programEndsAfter([&] { QTest::mouseClick(button, Qt::LeftButton); }));
         EXPECT_EQ(QString::fromStdString(testing::readBytes(m_dir / "start.ini")),
@@ -73,17 +84,81 @@ TEST_F(LanguageDialog, FirstStartClosedUnansweredEndsTheProgramWithoutWriting)
     EXPECT_FALSE(std::filesystem::exists(m_dir / "start.ini"));
 }
 
-TEST_F(LanguageDialog, MenuChangeRecaptionsOnlyTheMenus)
+// What a player reads in each language: the menus, the new-grid dialog, the About box.
+struct Captions {
+    const char* menus[8]; // File, New, Finish, Exit, Help, Answer, About, its item
+    const char* newGrid[3 + kDifficultyCount]; // label, Cancel, assistance, the six levels
+    const char* shortcuts;
+};
+const Captions kCaptions[] = {
+    {{"&File", "New", "Finish the railing", "Exit", "&Help", "Réponse", "&About", "TAREMO"},
+     {"Difficulty", "Cancel", "Activate the assistance", "Beginner", "Easy", "Means", "Advanced",
+      "Difficult", "Expert"},
+     "Keyboard shortcuts :"},
+    {{"&Fichier", "Nouveau", "Finir la grille", "Quitter", "&Aide", "Réponse", "A &propos",
+      "de TAREMO"},
+     {"Difficulté", "Annuler", "Activer l'assistance", "Débutant", "Facile", "Moyen", "Avancé",
+      "Difficile", "Expert"},
+     "Raccourcis clavier :"},
+    {{"&Datei", "Neu", "Gitter beenden", "Verlassen", "&Helf", "Antwort", "&Bezüglich", "TAREMO"},
+     {"Schwierigkeit", "Aufheben", "Beistand aktivieren", "Anfänger", "Leicht", "Mittel",
+      "Fortgeschritten", "Schwer", "Experte"},
+     "Kürze Tastatur :"},
+    {{"&Schedario", "Nuovo", "Finire la griglia", "Lasciare", "&Aiuto", "risposta",
+      "A &proposito", "di TAREMO"},
+     {"Difficoltà", "Annullare", "Attivare l'assistenza", "Esordendo", "Facile", "Mezzo",
+      "Avanzato", "Difficile", "Perito"},
+     "Accorcia tasteria :"},
+    {{"&Fichero", "Nuevo", "Acabar la verja", "Irse", "&Ayuda", "Respuesta", "A &propósito",
+      "de TAREMO"},
+     {"Dificultad", "Anular", "Acelerar la asistencia", "Principiante", "Fácil", "Medio",
+      "Avanzado", "Difícil", "Experto"},
+     "Teclas aceleradoras :"},
+};
+
+TEST_F(LanguageDialog, EachLanguageFromTheMenuRecaptionsTheGameButNotTheGridInPlay)
 {
     FrmMain& main = showMain();
     newGrid(main, 2);
+    const auto cells = [&] {
+        std::vector<std::pair<QString, QPalette>> shown;
+        for (int i = 0; i < kCellCount; ++i)
+            shown.emplace_back(main.txtCh(i)->text(), main.txtCh(i)->palette());
+        return shown;
+    };
+    const auto board = cells();
     const QString levelLine = main.lblNiveau()->text();
-    whileModal<FrmLangue>([&] { main.Language()->trigger(); }, [](FrmLangue& dialog) {
-        QTest::mouseClick(dialog.cmdLangue(2), Qt::LeftButton);
-    });
-    EXPECT_EQ(main.mnuFichier()->title(), "&Datei");
-    EXPECT_EQ(main.Language()->text(), "Change &Language") << "in every language";
+    for (int langue = 1; langue <= 5; ++langue) {
+        SCOPED_TRACE(langue);
+        const Captions& expected = kCaptions[langue - 1];
+        whileModal<FrmLangue>([&] { main.Language()->trigger(); }, [&](FrmLangue& dialog) {
+            QTest::mouseClick(dialog.cmdLangue(langue - 1), Qt::LeftButton);
+        });
+        showMain();
+        const QAction* menus[] = {main.mnuFichier()->menuAction(), main.mnuNew(), main.mnuFinir(),
+                                  main.mnuQuit(), main.mnuAide()->menuAction(), main.mnuReponse(),
+                                  main.mnuApropos()->menuAction(), main.mnuInfo()};
+        for (int m = 0; m < 8; ++m)
+            EXPECT_EQ(menus[m]->text(), QString::fromUtf8(expected.menus[m]));
+        EXPECT_EQ(main.Language()->text(), "Change &Language") << "in every language";
+        whileModal<FrmNew>([&] { main.mnuNew()->trigger(); }, [&](FrmNew& dialog) {
+            QStringList shown = {dialog.Label1()->text(), dialog.cmdUndo()->text(),
+                                 dialog.chkAssist()->text()};
+            for (int i = 0; i < dialog.cmbChoix()->count(); ++i)
+                shown << dialog.cmbChoix()->itemText(i);
+            QStringList wanted;
+            for (const char* text : expected.newGrid)
+                wanted << QString::fromUtf8(text);
+            EXPECT_EQ(shown, wanted);
+            QTest::mouseClick(dialog.cmdUndo(), Qt::LeftButton);
+        });
+        whileModal<FrmInfo>([&] { main.mnuInfo()->trigger(); }, [&](FrmInfo& box) {
+            EXPECT_EQ(box.Label4()->text(), QString::fromUtf8(expected.shortcuts));
+            QTest::mouseClick(box.cmdOK(), Qt::LeftButton);
+        });
+    }
     EXPECT_EQ(main.lblNiveau()->text(), levelLine);
+    EXPECT_TRUE(cells() == board) << "the digits and colours of the grid in play stay";
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 
 namespace taremo {
 namespace {
@@ -23,6 +25,49 @@ void typeDigit(FrmMain& main, int index, bool right)
     const int digit = Solution(gameState().NumGrille, cellNumber(index));
     main.txtCh(index)->setFocus();
     QTest::keyClick(main.txtCh(index), Qt::Key(Qt::Key_0 + (right ? digit : digit % 9 + 1)));
+}
+
+std::vector<Cell> cellsOf(FrmMain& main)
+{
+    std::vector<Cell> cells;
+    for (int i = 0; i < kCellCount; ++i)
+        cells.push_back(main.board().cell(i));
+    return cells;
+}
+
+TEST_F(MainWindow, OpensOnTheTitlePictureAndLaysTheBoardOutInTwips)
+{
+    FrmMain& main = showMain();
+    EXPECT_EQ(main.windowTitle(), "  ta | re | mo");
+    QStringList bar;
+    for (const QAction* menu : main.menuBar()->actions())
+        bar << menu->text();
+    EXPECT_EQ(bar, QStringList({"&Fichier", "A &propos"})) << "the help menu is a pop-up only";
+    EXPECT_FALSE(main.mnuFinir()->isEnabled());
+    EXPECT_TRUE(main.Image1()->isVisible());
+    EXPECT_FALSE(main.fraGrille()->isVisible() || main.lblNiveau()->isVisible());
+    // 15 twips to a pixel: 6210 wide, centred on the screen; the picture 4950 x 4275, centred
+    // with 800 twips of the outer height left to the bars.
+    main.resize(700, main.height()); // no width but its own
+    QApplication::processEvents();
+    EXPECT_EQ(main.width(), 414);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_NEAR(main.frameGeometry().center().x(), screen.center().x(), 3);
+    EXPECT_EQ(main.Image1()->geometry(),
+              QRect(42, (main.frameGeometry().height() * 15 - 4275 - 800) / 30, 330, 285));
+
+    whileModal<FrmNew>([&] { QTest::mouseClick(main.Image1(), Qt::LeftButton); },
+                       [](FrmNew& dialog) { QTest::mouseClick(dialog.cmdOK(), Qt::LeftButton); });
+    showMain();
+    EXPECT_FALSE(main.Image1()->isVisible());
+    EXPECT_TRUE(main.fraGrille()->isVisible() && main.lblNiveau()->isVisible());
+    EXPECT_EQ(main.fraGrille()->geometry(), QRect(8, 8, 393, 329));
+    EXPECT_EQ(main.lblNiveau()->geometry(), QRect(8, 344, 393, 17));
+    // Cells 615 x 495 twips; blocks 105 twips apart, neighbours within a block share a border.
+    const int lefts[] = {8, 48, 88, 136, 176, 216, 264, 304, 344};
+    const int tops[] = {16, 48, 80, 120, 152, 184, 224, 256, 288};
+    for (int i = 0; i < kCellCount; ++i)
+        ASSERT_EQ(main.txtCh(i)->geometry(), QRect(lefts[i % 9], tops[i / 9], 41, 33)) << i;
 }
 
 TEST_F(MainWindow, NewGridDialogWantsALevelStaysUpOnEscapeOrEnterAndMakesAPuzzleOnOK)
@@ -48,7 +93,7 @@ TEST_F(MainWindow, OnlyDigitsAndTheAnswerMenuFillACellAndArrowsFindTheNearestOpe
     FrmMain& main = showMain();
     newGrid(main, 5);
     const auto open = openCells(main);
-    CellEdit* cell = main.txtCh(open[0]); // the current cell
+    CellEdit* cell = main.txtCh(open[0]); // the current cell, which one click answers
     QGuiApplication::clipboard()->setText(QStringLiteral("12345"));
     const std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers> keys[] = {
         {"letter", Qt::Key_A, {}}, {"Ctrl+V", Qt::Key_V, Qt::ControlModifier},
@@ -60,8 +105,12 @@ TEST_F(MainWindow, OnlyDigitsAndTheAnswerMenuFillACellAndArrowsFindTheNearestOpe
     QTest::mouseClick(cell, Qt::RightButton);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "not on the right button";
     QTest::mouseClick(cell, Qt::LeftButton);
-    ASSERT_EQ(QApplication::activePopupWidget(), main.mnuAide());
-    main.mnuReponse()->trigger();
+    QMenu* menu = main.mnuAide();
+    ASSERT_EQ(QApplication::activePopupWidget(), menu);
+    // Chosen as a player does, which closes the menu; the keys go to the window once it is back.
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(main.mnuReponse()).center());
+    ASSERT_TRUE(QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }));
+    showMain();
     EXPECT_EQ(cell->text().toInt(), Solution(gameState().NumGrille, cellNumber(open[0])));
     EXPECT_TRUE(cell->accessibleName().endsWith(", revealed")) << "for a screen reader";
     int current = open[open.size() / 2]; // each arrow goes on from where the last one left it
@@ -69,10 +118,12 @@ TEST_F(MainWindow, OnlyDigitsAndTheAnswerMenuFillACellAndArrowsFindTheNearestOpe
     EXPECT_EQ(QApplication::focusWidget(), nullptr) << "the settled cell passes the focus on";
     for (const auto& [key, dRow, dColumn] : {std::tuple{Qt::Key_Right, 0, 1}, {Qt::Key_Down, 1, 0},
                                             {Qt::Key_Left, 0, -1}, {Qt::Key_Up, -1, 0}}) {
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &main, key);
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused ? focused : &main, key);
         const int next = main.board().nearestOpenCell(current, dRow, dColumn);
         current = next >= 0 ? next : current;
-        EXPECT_TRUE(main.txtCh(current)->hasFocus()) << QKeySequence(key).toString().toStdString();
+        EXPECT_EQ(QApplication::focusWidget(), next >= 0 ? main.txtCh(next) : focused)
+            << QKeySequence(key).toString().toStdString() << ": stays put with nowhere to go";
     }
 }
 
@@ -91,8 +142,32 @@ TEST_F(MainWindow, AFullRightGridIsWonOnceWithOrWithoutAssistance)
         ASSERT_EQ(m_messages.size(), 1u) << (assistance ? "assisted" : "unassisted");
         EXPECT_EQ(m_messages[0].text, QStringLiteral("Bravo !"));
         EXPECT_EQ(m_messages[0].icon, MessageIcon::Information);
+        EXPECT_TRUE(m_finirAtMessage) << "Bravo first, then Finish goes";
         EXPECT_FALSE(main.mnuFinir()->isEnabled());
     }
+}
+
+TEST_F(MainWindow, AGridWonThroughTheAnswerCanStillBeFinished)
+{
+    FrmMain& main = showMain();
+    newGrid(main, 0);
+    const auto open = openCells(main);
+    for (const int i : open)
+        if (i != open.back())
+            typeDigit(main, i, true);
+    main.txtCh(open.back())->setFocus();
+    QTest::mouseClick(main.txtCh(open.back()), Qt::LeftButton);
+    QMenu* menu = main.mnuAide();
+    ASSERT_EQ(QApplication::activePopupWidget(), menu);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(main.mnuReponse()).center());
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].text, QStringLiteral("Bravo !"));
+    showMain();
+    ASSERT_TRUE(main.mnuFinir()->isEnabled());
+    const auto won = cellsOf(main);
+    QTest::keyClick(main.windowHandle(), Qt::Key_F4);
+    EXPECT_FALSE(main.mnuFinir()->isEnabled());
+    EXPECT_EQ(cellsOf(main), won) << "every cell was settled already";
 }
 
 TEST_F(MainWindow, TakesNoInputUnderADialogThenF4FinishesLegiblyAndF3StoresTheLevel)

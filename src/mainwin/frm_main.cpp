@@ -188,6 +188,10 @@ void FrmMain::Form_Load()
 
 void FrmMain::Form_Resize()
 {
+    // The size constraint holds only where a window manager honours it: a width set from
+    // outside is put back here.
+    if (width() != px(kOuterWidthTwips))
+        resize(px(kOuterWidthTwips), height());
     m_fraGrille->move(px(120), px(120));
     m_image1->move(px((kOuterWidthTwips - kPictureWidthTwips) / 2),
                    (frameGeometry().height() * kTwipsPerPixel - kPictureHeightTwips - 800) / 2 /

@@ -48,7 +48,8 @@ TEST_F(MainWindow, OpensOnTheTitlePictureAndLaysTheBoardOutInTwips)
     EXPECT_FALSE(main.fraGrille()->isVisible() || main.lblNiveau()->isVisible());
     // 15 twips to a pixel: 6210 wide, centred on the screen; the picture 4950 x 4275, centred
     // with 800 twips of the outer height left to the bars.
-    main.resize(700, main.height()); // no width but its own
+    main.resize(700, main.height()); // no width but its own, asked for from inside or outside
+    main.windowHandle()->resize(700, main.height());
     QApplication::processEvents();
     EXPECT_EQ(main.width(), 414);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();

@@ -13,28 +13,12 @@ namespace {
 
 using ComfortBoard = testing::FormTest;
 
-std::vector<int> openCells(FrmMain& main)
-{
-    std::vector<int> cells;
-    for (int i = 0; i < kCellCount; ++i)
-        if (main.txtCh(i)->isEnabled())
-            cells.push_back(i);
-    return cells;
-}
-
 int firstGiven(FrmMain& main)
 {
     int index = 0;
     while (main.txtCh(index)->isEnabled())
         ++index;
     return index;
-}
-
-void typeDigit(FrmMain& main, int index, bool right)
-{
-    const int digit = Solution(gameState().NumGrille, cellNumber(index));
-    main.txtCh(index)->setFocus();
-    QTest::keyClick(main.txtCh(index), Qt::Key(Qt::Key_0 + (right ? digit : digit % 9 + 1)));
 }
 
 // The answer to cell `index`, asked for from the keyboard.
@@ -46,27 +30,22 @@ void answerFromTheKeyboard(FrmMain& main, int index)
     QTest::keyClick(main.mnuAide(), Qt::Key_Return);
 }
 
-// The palette a GNOME desktop in its dark style gives the toolkit.
+// The palette of a dark desktop style: each role's active and disabled colours.
 QPalette darkPalette()
 {
+    const std::tuple<QPalette::ColorRole, QRgb, QRgb> roles[] = {
+        {QPalette::Window, 0x323232, 0x323232},  {QPalette::Base, 0x242424, 0x323232},
+        {QPalette::Button, 0x323232, 0x323232},  {QPalette::WindowText, 0xf0f0f0, 0x828282},
+        {QPalette::Text, 0xf0f0f0, 0x828282},    {QPalette::ButtonText, 0xf0f0f0, 0x828282},
+        {QPalette::Highlight, 0x308cc6, 0x919191}, {QPalette::HighlightedText, 0xf0f0f0, 0xf0f0f0},
+        {QPalette::Light, 0x4b4b4b, 0x4b4b4b},   {QPalette::Mid, 0x262626, 0x262626},
+        {QPalette::Dark, 0x212121, 0xbebebe},    {QPalette::Shadow, 0x191919, 0x252525}};
     QPalette palette;
-    const auto set = [&](QPalette::ColorRole role, QRgb colour, QRgb disabled) {
+    for (const auto& [role, colour, disabled] : roles) {
         palette.setColor(QPalette::Active, role, colour);
         palette.setColor(QPalette::Inactive, role, colour);
         palette.setColor(QPalette::Disabled, role, disabled);
-    };
-    set(QPalette::Window, 0x323232, 0x323232);
-    set(QPalette::Base, 0x242424, 0x323232);
-    set(QPalette::Button, 0x323232, 0x323232);
-    set(QPalette::WindowText, 0xf0f0f0, 0x828282);
-    set(QPalette::Text, 0xf0f0f0, 0x828282);
-    set(QPalette::ButtonText, 0xf0f0f0, 0x828282);
-    set(QPalette::Highlight, 0x308cc6, 0x919191);
-    set(QPalette::HighlightedText, 0xf0f0f0, 0xf0f0f0);
-    set(QPalette::Light, 0x4b4b4b, 0x4b4b4b);
-    set(QPalette::Mid, 0x262626, 0x262626);
-    set(QPalette::Dark, 0x212121, 0xbebebe);
-    set(QPalette::Shadow, 0x191919, 0x252525);
+    }
     return palette;
 }
 

@@ -1,4 +1,4 @@
-// Shared by the form tests: a game folder of their own, the player's settings folder emptied, message boxes recorded, dialogs answered.
+// Shared by the form tests: a game folder of their own, message boxes recorded, dialogs answered.
 #pragma once
 
 #include "about/rating_link.h"
@@ -6,6 +6,7 @@
 #include "app/qt_paths.h"
 #include "mainwin/frm_main.h"
 #include "puzzle/frm_new.h"
+#include "puzzle/grid_catalogue.h"
 #include "puzzle/random.h"
 #include "support/temp_dir.h"
 #include <QApplication>
@@ -43,9 +44,8 @@ protected:
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         setMessageSink(nullptr);
     }
-    // Shows the main window and waits until it is the active one. What the windows shown or
-    // closed before still had to say is heard first, through the platform like any activation,
-    // so that no late word of theirs takes the keyboard away in the middle of a test.
+    // Shows the main window and waits until it is active, so that no late activation of an
+    // earlier window takes the keyboard away in the middle of a test.
     static FrmMain& showMain()
     {
         FrmMain& main = frmMain();
@@ -63,8 +63,7 @@ protected:
         QObject context; // the answer is dropped with it if no dialog ever comes up
         QTimer::singleShot(0, &context, [&] {
             if (auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget())) {
-                // Its own window must have the keyboard: the platform's word that a dialog is
-                // active also holds while its main window still has the focus.
+                // The dialog's own window must have the keyboard, not just be reported active.
                 dialog->activateWindow();
                 answered = QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; });
                 answer(*dialog);
@@ -83,6 +82,28 @@ protected:
             QTest::mouseClick(dialog.cmdOK(), Qt::LeftButton);
         });
         showMain();
+    }
+    static std::vector<int> openCells(FrmMain& main)
+    {
+        std::vector<int> cells;
+        for (int i = 0; i < kCellCount; ++i)
+            if (main.txtCh(i)->isEnabled())
+                cells.push_back(i);
+        return cells;
+    }
+    // Types the right digit of cell `index`, or a wrong one, into its field.
+    static void typeDigit(FrmMain& main, int index, bool right)
+    {
+        const int digit = Solution(gameState().NumGrille, cellNumber(index));
+        main.txtCh(index)->setFocus();
+        QTest::keyClick(main.txtCh(index), Qt::Key(Qt::Key_0 + (right ? digit : digit % 9 + 1)));
+    }
+    static std::vector<Cell> cellsOf(FrmMain& main)
+    {
+        std::vector<Cell> cells;
+        for (int i = 0; i < kCellCount; ++i)
+            cells.push_back(main.board().cell(i));
+        return cells;
     }
     TempDir m_dir;
     // The player's own settings folder, for a game folder the player may not write to.

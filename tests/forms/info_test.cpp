@@ -1,4 +1,4 @@
-// The About box: what it shows in each language, and the rating link, which always closes it.
+// The About box's rating link, which always closes the box.
 #include "form_fixture.h"
 
 #include "about/frm_info.h"
@@ -9,23 +9,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::writeBytes;
 using AboutBox = testing::FormTest;
-
-TEST_F(AboutBox, ShowsTheVersionAndTheShortcutsOnePerLineInEachLanguage)
-{
-    FrmMain& main = showMain();
-    for (int langue = 1; langue <= 5; ++langue) {
-        SCOPED_TRACE(langue);
-        gameState().Langue = static_cast<float>(langue);
-        whileModal<FrmInfo>([&] { main.mnuInfo()->trigger(); }, [](FrmInfo& box) {
-            EXPECT_EQ(box.lblVersion()->text(), "2.57");
-            EXPECT_LE(box.Label4()->fontMetrics().horizontalAdvance(box.Label4()->text()),
-                      box.Label4()->contentsRect().width());
-            EXPECT_EQ(box.Label3()->displayLines().size(), 3) << "one line per shortcut";
-            EXPECT_LE(3 * box.Label3()->fontMetrics().lineSpacing(), box.Label3()->height());
-            QTest::mouseClick(box.cmdOK(), Qt::LeftButton);
-        });
-    }
-}
 
 TEST_F(AboutBox, RatingLinkClosesTheBoxWhateverComesOfIt)
 {

@@ -84,7 +84,8 @@ TEST_F(LanguageDialog, FirstStartClosedUnansweredEndsTheProgramWithoutWriting)
     EXPECT_FALSE(std::filesystem::exists(m_dir / "start.ini"));
 }
 
-// What a player reads in each language: the menus, the new-grid dialog, the About box.
+// What a player reads in each language: the menus, the new-grid dialog, the About box, whose
+// shortcut lines must each fit.
 struct Captions {
     const char* menus[8]; // File, New, Finish, Exit, Help, Answer, About, its item
     const char* newGrid[3 + kDifficultyCount]; // label, Cancel, assistance, the six levels
@@ -154,6 +155,11 @@ TEST_F(LanguageDialog, EachLanguageFromTheMenuRecaptionsTheGameButNotTheGridInPl
         });
         whileModal<FrmInfo>([&] { main.mnuInfo()->trigger(); }, [&](FrmInfo& box) {
             EXPECT_EQ(box.Label4()->text(), QString::fromUtf8(expected.shortcuts));
+            EXPECT_EQ(box.lblVersion()->text(), "2.57");
+            EXPECT_LE(box.Label4()->fontMetrics().horizontalAdvance(box.Label4()->text()),
+                      box.Label4()->contentsRect().width());
+            EXPECT_EQ(box.Label3()->displayLines().size(), 3) << "one line per shortcut";
+            EXPECT_LE(3 * box.Label3()->fontMetrics().lineSpacing(), box.Label3()->height());
             QTest::mouseClick(box.cmdOK(), Qt::LeftButton);
         });
     }

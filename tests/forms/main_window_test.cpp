@@ -11,29 +11,6 @@ namespace taremo {
 namespace {
 
 using MainWindow = testing::FormTest;
-std::vector<int> openCells(FrmMain& main)
-{
-    std::vector<int> cells;
-    for (int i = 0; i < kCellCount; ++i)
-        if (main.txtCh(i)->isEnabled())
-            cells.push_back(i);
-    return cells;
-}
-
-void typeDigit(FrmMain& main, int index, bool right)
-{
-    const int digit = Solution(gameState().NumGrille, cellNumber(index));
-    main.txtCh(index)->setFocus();
-    QTest::keyClick(main.txtCh(index), Qt::Key(Qt::Key_0 + (right ? digit : digit % 9 + 1)));
-}
-
-std::vector<Cell> cellsOf(FrmMain& main)
-{
-    std::vector<Cell> cells;
-    for (int i = 0; i < kCellCount; ++i)
-        cells.push_back(main.board().cell(i));
-    return cells;
-}
 
 TEST_F(MainWindow, OpensOnTheTitlePictureAndLaysTheBoardOutInTwips)
 {

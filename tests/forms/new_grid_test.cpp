@@ -25,10 +25,7 @@ TEST_F(NewGridDialog, RemembersTheLevelAndTheAssistanceAndCancelLeavesTheGameAlo
         ASSERT_EQ(QApplication::focusWidget(), dialog.cmdOK()) << "Enter makes the grid";
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
-    std::vector<int> open;
-    for (int i = 0; i < kCellCount; ++i)
-        if (main.board().cell(i).enabled)
-            open.push_back(i);
+    const auto open = openCells(main);
     ASSERT_EQ(open.size(), 60u);
     // Assistance off: neither a wrong nor a right digit is judged.
     for (const int shift : {1, 0}) {
@@ -39,9 +36,7 @@ TEST_F(NewGridDialog, RemembersTheLevelAndTheAssistanceAndCancelLeavesTheGameAlo
                                                   kWindowText, true}));
     }
 
-    std::vector<Cell> before;
-    for (int i = 0; i < kCellCount; ++i)
-        before.push_back(main.board().cell(i));
+    const auto before = cellsOf(main);
     const QString levelLine = main.lblNiveau()->text();
     openNewGrid(main, [](FrmNew& dialog) {
         EXPECT_FALSE(dialog.chkAssist()->isChecked()) << "as the last game chose";
@@ -49,8 +44,7 @@ TEST_F(NewGridDialog, RemembersTheLevelAndTheAssistanceAndCancelLeavesTheGameAlo
         dialog.chkAssist()->setChecked(true);
         QTest::mouseClick(dialog.cmdUndo(), Qt::LeftButton);
     });
-    for (int i = 0; i < kCellCount; ++i)
-        ASSERT_EQ(main.board().cell(i), before[static_cast<std::size_t>(i)]) << i;
+    EXPECT_EQ(cellsOf(main), before);
     EXPECT_EQ(main.lblNiveau()->text(), levelLine);
     EXPECT_TRUE(main.mnuFinir()->isEnabled());
     EXPECT_EQ(gameState().SansAssistance, kTrue);

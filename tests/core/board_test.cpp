@@ -1,4 +1,4 @@
-// The board's rules: key entry, the checks, the answer, finishing, the mouse and the arrows.
+// The board's rules: key entry, the checks, the answer, finishing, the mouse, arrows and Tab.
 #include "support/board_fixture.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +86,32 @@ TEST_F(BoardTest, ArrowsFindTheNearestOpenCellWithoutWrapping)
     EXPECT_EQ(board.nearestOpenCell(10, 0, -1), 0) << "off the line, the nearest";
     EXPECT_EQ(board.nearestOpenCell(20, 0, 1), 14) << "on a tie, the one nearer the row";
     EXPECT_EQ(board.nearestOpenCell(0, -1, 0), -1) << "no wrapping past the top";
+}
+
+TEST_F(BoardTest, TabOrderWrapsRoundTheOpenCellsFromAnyCell)
+{
+    setUpGrid1(board, {4, 30, 79});
+    const std::tuple<int, int, int> rows[] = {
+        {30, 1, 79}, {79, 1, 4}, {4, -1, 79}, {30, -1, 4}, {40, 1, 79}, {0, -1, 79}, {-1, 1, -1}};
+    for (const auto& [from, step, to] : rows)
+        EXPECT_EQ(board.nextOpenCell(from, step), to) << from << " step " << step;
+    setUpGrid1(board, {12});
+    EXPECT_EQ(board.nextOpenCell(12, 1), 12) << "the only open cell";
+    setUpGrid1(board, {});
+    EXPECT_EQ(board.nextOpenCell(12, -1), -1);
+}
+
+TEST_F(BoardTest, AnswerKeyOffersTheAnswerOnTheCurrentOpenCellWithAssistanceOnly)
+{
+    setUpGrid1(board, {5, 6});
+    board.txtCh_GotFocus(5);
+    EXPECT_TRUE(board.answerOffered(5));
+    EXPECT_FALSE(board.answerOffered(6)) << "not the current cell";
+    state.SansAssistance = kTrue;
+    EXPECT_FALSE(board.answerOffered(5)) << "no answers without assistance";
+    state.SansAssistance = kFalse;
+    board.cell(5).enabled = false;
+    EXPECT_FALSE(board.answerOffered(5)) << "a settled cell";
 }
 } // namespace
 } // namespace taremo

@@ -1,11 +1,10 @@
-// The settings files: the reader's rules and limits, the writer, the safe rewrite, the numbers.
+// The settings files: the reader's rules and limits, the writer, the safe rewrite.
 #include "app/ini_file.h"
 
 #include "support/temp_dir.h"
 
 #include <csignal>
 #include <iterator>
-#include <limits>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -109,21 +108,6 @@ TEST(IniRewrite, AWriteThatFailsPartWayKeepsTheOldFileAndLeavesNoCopy)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
 }
 #endif
-
-// Plain decimals only; whole numbers round half to even and must fit; floats must be finite.
-TEST(IniNumbers, SyntaxRoundingAndRange)
-{
-    for (const auto& [text, value] : {std::pair{" -3 ", -3.0}, {".5", 0.5}, {"2.5E-1", 0.25}})
-        EXPECT_EQ(ReadNumber(text), value) << text;
-    for (const char* text : {"", ".", "1,5", "0x10", "inf", "nan", "1e", "1 2"})
-        EXPECT_EQ(ReadNumber(text), std::nullopt) << text;
-    for (const auto& [text, value] : {std::pair{"2.5", 2}, {"3.5", 4}, {"32767.4", 32767}})
-        EXPECT_EQ(ReadInt16(text), value) << text;
-    for (const char* text : {"40000", "32767.5", "-32769"})
-        EXPECT_EQ(ReadInt16(text), std::nullopt) << text;
-    EXPECT_EQ(ReadSingle("3.4028235e38"), std::numeric_limits<float>::max());
-    EXPECT_EQ(ReadSingle("1e39"), std::nullopt);
-}
 
 } // namespace
 } // namespace taremo

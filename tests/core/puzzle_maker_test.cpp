@@ -66,14 +66,5 @@ TEST(PuzzleMaking, EachCellDrawFollowsTheClockOfItsOwnMoment)
     EXPECT_NE(testing::openCells(b1), testing::openCells(b2));
 }
 
-TEST(PuzzleMaking, LevelLine)
-{
-    const float saved = gameState().Langue;
-    gameState().Langue = 2.0f;
-    EXPECT_EQ(LevelLine("Facile"),
-              "Niveau Facile       click dans une case pour avoir la r\xC3\xA9ponse");
-    gameState().Langue = saved;
-}
-
 } // namespace
 } // namespace taremo

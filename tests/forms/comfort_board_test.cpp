@@ -1,5 +1,5 @@
-// The board in light and dark palettes, the current cell's ring, the keyboard's way to the answer
-// and what a screen reader is told of each cell.
+// The board in light and dark palettes and what a screen reader is told of each cell, the
+// current cell's ring and the keyboard's way to the answer.
 #include "form_fixture.h"
 #include "mainwin/qt_cell_look.h"
 #include "puzzle/grid_catalogue.h"
@@ -79,11 +79,25 @@ TEST_F(ComfortBoard, EveryCellStateStandsOutInLightAndDarkPalettes)
 {
     const std::pair<const char*, QPalette> palettes[] = {
         {"light", QApplication::style()->standardPalette()}, {"dark", darkPalette()}};
+    const auto said = [](FrmMain& main, int index) {
+        return QAccessible::queryAccessibleInterface(main.txtCh(index))->text(QAccessible::Name);
+    };
+    const auto name = [](int index, const char* state) {
+        return QStringLiteral("Row %1, column %2%3")
+            .arg(cellRow(index) + 1)
+            .arg(cellColumn(index) + 1)
+            .arg(QString::fromLatin1(state));
+    };
+    int typed = -1; // settled in the last game, painted anew when the desktop's palette changes
     for (const auto& [paletteName, palette] : palettes) {
         SCOPED_TRACE(paletteName);
-        unloadFrmMain();
         QApplication::setPalette(palette);
+        QCoreApplication::sendPostedEvents(); // as the event loop would, before the next paint
         FrmMain& main = showMain();
+        if (typed >= 0) {
+            EXPECT_EQ(paintedCell(main.fraGrille()->grab().toImage(), main.txtCh(typed)).back,
+                      palette.color(QPalette::Base)) << "follows the desktop during a game";
+        }
         newGrid(main, 3);
         const auto open = openCells(main);
         typeDigit(main, open[1], true);  // right: green
@@ -91,13 +105,15 @@ TEST_F(ComfortBoard, EveryCellStateStandsOutInLightAndDarkPalettes)
         answerFromTheKeyboard(main, open[2]); // revealed: green
         typeDigit(main, open[3], false);
         main.txtCh(open[4])->setFocus(); // current, open and empty: its caret is no digit
-        const std::pair<const char*, int> before[] = {
-            {"open, wrong", open[0]}, {"right", open[1]}, {"revealed", open[2]},
-            {"open, empty, current", open[4]}, {"given", firstGiven(main)}};
+        const std::tuple<const char*, int, const char*> before[] = {
+            {"open, wrong", open[0], ", wrong"}, {"right", open[1], ", right"},
+            {"revealed", open[2], ", revealed"}, {"open, empty, current", open[4], ""},
+            {"given", firstGiven(main), ", given"}};
         const QImage image = main.fraGrille()->grab().toImage();
         const QColor board = image.pixelColor(131, 80); // between the first two block columns
-        for (const auto& [state, index] : before) {
+        for (const auto& [state, index, spoken] : before) {
             SCOPED_TRACE(state);
+            EXPECT_EQ(said(main, index), name(index, spoken));
             const Painted cell = paintedCell(image, main.txtCh(index));
             EXPECT_GE(contrastRatio(cell.outline, cell.back), kMinContrast);
             EXPECT_GE(contrastRatio(cell.outline, board), kMinContrast);
@@ -120,10 +136,13 @@ TEST_F(ComfortBoard, EveryCellStateStandsOutInLightAndDarkPalettes)
         const Painted settled = paintedCell(finished, main.txtCh(open[4]));
         EXPECT_GE(contrastRatio(settled.ring, settled.back), kMinContrast)
             << "the ring stays on the current cell once settled";
+        EXPECT_EQ(said(main, open[3]), name(open[3], ", corrected"));
+        EXPECT_EQ(said(main, open[4]), name(open[4], ", revealed")) << "filled in by finishing";
+        EXPECT_EQ(said(main, open[1]), name(open[1], ", right")) << "unchanged by finishing";
 
         // A right digit typed without assistance, settled by finishing.
         newGrid(main, 3, false);
-        const int typed = openCells(main)[0];
+        typed = openCells(main)[0];
         typeDigit(main, typed, true);
         main.txtCh(openCells(main)[1])->setFocus();
         main.mnuFinir()->trigger();
@@ -131,19 +150,6 @@ TEST_F(ComfortBoard, EveryCellStateStandsOutInLightAndDarkPalettes)
         EXPECT_EQ(kept.back, palette.color(QPalette::Base));
         EXPECT_GE(contrastRatio(kept.digit, kept.back), kMinContrast) << "typed right, settled";
     }
-    QApplication::setPalette(QApplication::style()->standardPalette());
-}
-
-TEST_F(ComfortBoard, CellsFollowTheDesktopFromLightToDarkDuringAGame)
-{
-    QApplication::setPalette(QApplication::style()->standardPalette());
-    FrmMain& main = showMain();
-    newGrid(main, 1);
-    const int open = openCells(main)[0];
-    QApplication::setPalette(darkPalette());
-    QCoreApplication::sendPostedEvents(); // as the event loop would, before the next paint
-    const Painted cell = paintedCell(main.fraGrille()->grab().toImage(), main.txtCh(open));
-    EXPECT_EQ(cell.back, darkPalette().color(QPalette::Base));
     QApplication::setPalette(QApplication::style()->standardPalette());
 }
 
@@ -205,34 +211,6 @@ TEST_F(ComfortBoard, MenuKeyAndShiftF10OfferTheAnswerAtTheCellWithAssistanceOnly
             EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "not on a settled cell";
         }
     }
-}
-
-TEST_F(ComfortBoard, ScreenReaderIsToldEachCellsState)
-{
-    FrmMain& main = showMain();
-    newGrid(main, 2);
-    const auto open = openCells(main);
-    const auto said = [&](int index) {
-        return QAccessible::queryAccessibleInterface(main.txtCh(index))->text(QAccessible::Name);
-    };
-    const auto name = [](int index, const char* state) {
-        return QStringLiteral("Row %1, column %2%3")
-            .arg(cellRow(index) + 1)
-            .arg(cellColumn(index) + 1)
-            .arg(QString::fromLatin1(state));
-    };
-    EXPECT_EQ(said(open[0]), name(open[0], ""));
-    EXPECT_EQ(said(firstGiven(main)), name(firstGiven(main), ", given"));
-    typeDigit(main, open[0], false);
-    EXPECT_EQ(said(open[0]), name(open[0], ", wrong"));
-    typeDigit(main, open[1], true);
-    EXPECT_EQ(said(open[1]), name(open[1], ", right"));
-    answerFromTheKeyboard(main, open[2]);
-    EXPECT_EQ(said(open[2]), name(open[2], ", revealed"));
-    main.mnuFinir()->trigger();
-    EXPECT_EQ(said(open[0]), name(open[0], ", corrected"));
-    EXPECT_EQ(said(open[3]), name(open[3], ", revealed")) << "filled in by finishing";
-    EXPECT_EQ(said(open[1]), name(open[1], ", right")) << "unchanged by finishing";
 }
 
 } // namespace

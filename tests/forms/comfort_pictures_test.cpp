@@ -1,5 +1,5 @@
-// The pictures at the screen's scale: run once as the screen comes, and once more by ctest with
-// the desktop scaled to twice the pixels.
+// The pictures at the screen's scale (run again by ctest at twice the pixels), and the built-in
+// pictures unpacked.
 #include "form_fixture.h"
 
 #include "about/frm_info.h"
@@ -56,10 +56,10 @@ TEST_F(SharpPictures, EachScreenGetsThePicturesDrawnForItsScale)
 TEST_F(SharpPictures, BuiltInPicturesAreTheArtworkAndTheIconSuitsTheScreen)
 {
     const std::pair<const PackedPicture*, const char*> packed[] = {
-        {&kTitlePicture2x, "title@2x"}, {&kTitlePicture3x, "title@3x"},
-        {&kIconPicture2x, "icon@2x"}, {&kIconPicture3x, "icon@3x"}};
+        {&kTitlePicture, "title"}, {&kTitlePicture2x, "title@2x"}, {&kTitlePicture3x, "title@3x"},
+        {&kIconPicture, "icon"}, {&kIconPicture2x, "icon@2x"}, {&kIconPicture3x, "icon@3x"}};
     for (const auto& [picture, file] : packed) {
-        const QImage artwork(QString(TAREMO_RESOURCES_DIR "/%1.png").arg(file));
+        const QImage artwork(QString(TAREMO_RESOURCES_DIR "/%1.png").arg(file)); // null: no match
         EXPECT_EQ(unpack(*picture).convertToFormat(QImage::Format_ARGB32),
                   artwork.convertToFormat(QImage::Format_ARGB32)) << file;
     }
@@ -72,6 +72,15 @@ TEST_F(SharpPictures, BuiltInPicturesAreTheArtworkAndTheIconSuitsTheScreen)
               artwork.convertToFormat(QImage::Format_ARGB32))
         << "drawn for the screen's scale, not enlarged";
     EXPECT_EQ(icon.availableSizes().size(), scale == 1 ? 1 : 2) << "only the sizes screens need";
+}
+
+TEST(PackedPicture, DamagedRunsStayInside)
+{
+    const std::uint32_t red[] = {0xFFFF0000u};
+    const std::uint16_t runs[] = {0, 3, 7, 2, 0, 60000}; // no colour 7; 60000 runs past the end
+    const QImage image = unpack({4, 2, false, red, 1, runs, std::size(runs)});
+    EXPECT_EQ(QList<QRgb>({image.pixel(2, 0), image.pixel(3, 0), image.pixel(3, 1)}),
+              QList<QRgb>({0xFFFF0000u, 0u, 0xFFFF0000u}));
 }
 
 } // namespace

@@ -50,16 +50,5 @@ TEST(Play, UnassistedGameIsWonOnlyWhenFullAndRight)
     EXPECT_FALSE(game.board.Termine()) << "the cells stay open after the win";
 }
 
-TEST(Play, FinishingSettlesEveryCellOnItsSolution)
-{
-    Game game(false, 5);
-    game.type(0, true);
-    game.type(1, false);
-    game.board.mnuFinir_Click();
-    EXPECT_EQ(game.cell(0), (Cell{game.right(0), kWindowBackground, kWindowText, false}));
-    EXPECT_EQ(game.cell(1), (Cell{game.right(1), kRed, kWindowText, false}));
-    EXPECT_EQ(game.cell(2), (Cell{game.right(2), kGreen, kWindowText, false}));
-    EXPECT_FALSE(game.board.finirEnabled());
-}
 } // namespace
 } // namespace taremo

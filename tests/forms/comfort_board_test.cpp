@@ -178,9 +178,6 @@ TEST_F(ComfortBoard, RingStaysOnASettledCellAndTabAndArrowsGoOnFromIt)
         EXPECT_TRUE(ringOf(next).isValid());
         EXPECT_FALSE(ringOf(settled).isValid()) << "the ring moved on";
     }
-    const auto left = openCells(main);
-    EXPECT_EQ(main.board().nextOpenCell(main.board().CaseCourante(), 1),
-              *std::upper_bound(left.begin(), left.end(), main.board().CaseCourante()));
 }
 
 TEST_F(ComfortBoard, MenuKeyAndShiftF10OfferTheAnswerAtTheCellWithAssistanceOnly)

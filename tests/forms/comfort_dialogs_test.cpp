@@ -1,38 +1,13 @@
-// The dialogs for a screen reader and the keyboard, the desktop's language offered first, and
-// message boxes wide enough for their title.
+// The dialogs for a screen reader and the keyboard, and message boxes wide enough for their title.
 #include "form_fixture.h"
 
 #include "about/frm_info.h"
-#include "lang/frm_langue.h"
 #include <QMessageBox>
 
 namespace taremo {
 namespace {
 
 using ComfortDialogs = testing::FormTest;
-
-TEST_F(ComfortDialogs, FirstStartOffersTheDesktopsLanguageButWritesNothingUntilAClick)
-{
-    const char* names[] = {"LANGUAGE", "LC_ALL"};
-    const QByteArray saved[] = {qgetenv(names[0]), qgetenv(names[1])};
-    qputenv("LANGUAGE", "pt_BR:de"); // German whatever the rest of the environment says
-    qputenv("LC_ALL", "de_DE.UTF-8");
-    showLanguageDialogFirstStart();
-    FrmLangue* dialog = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible() && dynamic_cast<FrmLangue*>(window))
-            dialog = dynamic_cast<FrmLangue*>(window);
-    for (int i = 0; i < 2; ++i)
-        saved[i].isNull() ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
-    EXPECT_EQ(dialog->accessibleName(), "Language");
-    EXPECT_TRUE(dialog->windowTitle().isEmpty());
-    EXPECT_EQ(QApplication::focusWidget(), dialog->cmdLangue(2));
-    EXPECT_FALSE(std::filesystem::exists(m_dir / "start.ini"));
-    QTest::keyClick(dialog->cmdLangue(2), Qt::Key_Space);
-    EXPECT_EQ(testing::readBytes(m_dir / "start.ini"), "[LastOpen]\r\nLanguage=3\r\n");
-}
 
 TEST_F(ComfortDialogs, DialogsAndPicturesAreNamedAndTheRatingLinkIsFollowedFromTheKeyboard)
 {

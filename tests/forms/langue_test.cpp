@@ -1,4 +1,5 @@
-// The language dialog: at first start, from the menu during a game, and with start.ini unwritable.
+// The language dialog: at first start with the desktop's language offered, from the menu during a
+// game, and with start.ini unwritable.
 #include "form_fixture.h"
 
 #include "about/frm_info.h"
@@ -42,20 +43,37 @@ TEST_F(LanguageDialog, AtFirstStartEachFlagIsNamedAndOpensTheGameInItsLanguageSa
 {
     const char* names[] = {"English", "Français", "Deutsch", "Italiano", "Spanish"};
     const char* fileMenus[] = {"&File", "&Fichier", "&Datei", "&Schedario", "&Fichero"};
+    const char* locale[] = {"LANGUAGE", "LC_ALL"};
+    const QByteArray saved[] = {qgetenv(locale[0]), qgetenv(locale[1])};
+    const std::shared_ptr<void> restore(nullptr, [&](void*) {
+        for (int i = 0; i < 2; ++i)
+            saved[i].isNull() ? qunsetenv(locale[i]) : qputenv(locale[i], saved[i]);
+    });
+    qputenv("LANGUAGE", "pt_BR:de"); // German, the desktop's, whatever LANG says
+    qputenv("LC_ALL", "de_DE.UTF-8");
     for (int i = 0; i < FrmLangue::kLanguageCount; ++i) {
         SCOPED_TRACE(names[i]);
         unloadFrmMain();
         FrmLangue& dialog = firstStart();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        EXPECT_EQ(QApplication::focusWidget(), dialog.cmdLangue(2)) << "the desktop's language";
+        EXPECT_EQ(dialog.accessibleName(), "Language");
+        EXPECT_TRUE(dialog.windowTitle().isEmpty());
+        EXPECT_FALSE(std::filesystem::exists(m_dir / "start.ini")) << "nothing before a click";
         EXPECT_EQ(dialog.Label1()->text(), "TAREMO settigns - Please choice your language :");
         QPushButton* button = dialog.cmdLangue(i);
         EXPECT_EQ(button->toolTip(), QString::fromUtf8(names[i]));
         EXPECT_EQ(button->geometry(), QRect(24 + 112 * i, 40, 105, 57)) << "1680 twips apart";
         EXPECT_EQ(button->accessibleName(), button->toolTip());
-        EXPECT_FALSE(programEndsAfter([&] { QTest::mouseClick(button, Qt::LeftButton); }));
+        EXPECT_FALSE(programEndsAfter([&] {
+            i == 2 ? QTest::keyClick(button, Qt::Key_Space)
+                   : QTest::mouseClick(button, Qt::LeftButton);
+        }));
         EXPECT_EQ(QString::fromStdString(testing::readBytes(m_dir / "start.ini")),
                   QString("[LastOpen]\r\nLanguage=%1\r\n").arg(i + 1));
         ASSERT_TRUE(frmMainLoaded() && frmMain().isVisible());
         EXPECT_EQ(frmMain().mnuFichier()->title(), QString::fromUtf8(fileMenus[i]));
+        std::filesystem::remove(m_dir / "start.ini");
     }
 #ifdef _WIN32
     GTEST_SKIP() << "a read-only folder needs POSIX permissions";

@@ -1,4 +1,4 @@
-// The game's folder turned hostile: nothing outside it is written, and no settings file is lost.
+// Links planted in the game's folder: nothing outside it is written through them.
 #include "form_fixture.h"
 
 #include "about/frm_info.h"
@@ -38,19 +38,6 @@ TEST_F(HostileFiles, LinkPlantedWhereTheGameWritesIsReplacedNotFollowed)
         EXPECT_EQ(readBytes(m_dir / name), left);
         unloadFrmMain();
     }
-}
-
-TEST_F(HostileFiles, ReadOnlyFolderKeepsTheOldDifficultyFileAndThePlayersFolderTheNewOne)
-{
-#ifdef _WIN32
-    GTEST_SKIP() << "a read-only folder needs POSIX permissions";
-#endif
-    writeBytes(m_dir / kNiveauIni, "[Niveau]\r\nNiveauChoisi=2\r\n");
-    fs::permissions(m_dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    playAndClose();
-    EXPECT_EQ(readBytes(m_dir / kNiveauIni), "[Niveau]\r\nNiveauChoisi=2\r\n");
-    EXPECT_EQ(readBytes(m_ownSettings / kNiveauIni), "[Niveau]\r\nNiveauChoisi=4\r\n");
-    EXPECT_TRUE(m_messages.empty());
 }
 
 } // namespace

@@ -78,11 +78,17 @@ TEST_F(LanguageDialog, AtFirstStartEachFlagIsNamedAndOpensTheGameInItsLanguageSa
 #ifdef _WIN32
     GTEST_SKIP() << "a read-only folder needs POSIX permissions";
 #endif
-    // A game folder the player may not write to: the player's own folder keeps the choice.
+    // A game folder the player may not write to keeps its old difficulty file; the player's own
+    // folder, made on the first save, keeps the choices.
+    testing::writeBytes(m_dir / "niveau.ini", "[Niveau]\r\nNiveauChoisi=2\r\n");
     std::filesystem::permissions(m_dir.path(), std::filesystem::perms(0500));
     unloadFrmMain();
     QTest::mouseClick(firstStart().cmdLangue(3), Qt::LeftButton);
+    gameState().NiveauChoisi = 4;
+    frmMain().close();
     EXPECT_EQ(testing::readBytes(m_ownSettings / "start.ini"), "[LastOpen]\r\nLanguage=4\r\n");
+    EXPECT_EQ(testing::readBytes(m_ownSettings / "niveau.ini"), "[Niveau]\r\nNiveauChoisi=4\r\n");
+    EXPECT_EQ(testing::readBytes(m_dir / "niveau.ini"), "[Niveau]\r\nNiveauChoisi=2\r\n");
     EXPECT_TRUE(m_messages.empty());
     std::filesystem::permissions(m_ownSettings, std::filesystem::perms(0500)); // nowhere now
     unloadFrmMain();

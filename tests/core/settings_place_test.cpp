@@ -2,7 +2,6 @@
 // for an installed copy or a folder the player may not write to.
 #include "app/settings_place.h"
 
-#include "app/startup.h"
 #include "support/temp_dir.h"
 
 #include <cstdlib>
@@ -55,7 +54,7 @@ TEST(SettingsPlace, GameFolderOnlyWhenItIsThePlayersAndNotAnInstall)
         EXPECT_EQ(settingsFolder(game), expected) << game;
 }
 
-TEST(SettingsPlace, PlayersFolderFollowsXdgRulesAndIsMadeOnTheFirstSave)
+TEST(SettingsPlace, PlayersFolderFollowsXdgRules)
 {
     TempDir home;
     const ScopedEnv homeEnv("HOME", home.path().c_str());
@@ -69,11 +68,6 @@ TEST(SettingsPlace, PlayersFolderFollowsXdgRulesAndIsMadeOnTheFirstSave)
         const ScopedEnv config("XDG_CONFIG_HOME", xdg);
         EXPECT_EQ(userSettingsFolder(), expected) << (xdg ? xdg : "unset");
     }
-    const fs::path own = home / ".config/taremo";
-    EXPECT_TRUE(SaveLangue(own, 3.0f));
-    EXPECT_TRUE(SaveNiveau(own, GameState{.NiveauChoisi = 2}));
-    EXPECT_EQ(readBytes(own / kStartIni), "[LastOpen]\r\nLanguage=3\r\n");
-    EXPECT_EQ(readBytes(own / kNiveauIni), "[Niveau]\r\nNiveauChoisi=2\r\n");
 }
 
 #endif

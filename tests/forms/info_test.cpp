@@ -1,7 +1,9 @@
-// The About box's rating link, which always closes the box.
+// The About box: its names for a screen reader, and the rating link, followed from the keyboard
+// or the mouse, which always closes the box; message boxes wide enough for their title.
 #include "form_fixture.h"
 
 #include "about/frm_info.h"
+#include <QMessageBox>
 
 namespace taremo {
 namespace {
@@ -9,25 +11,57 @@ namespace {
 namespace fs = std::filesystem;
 using testing::writeBytes;
 using AboutBox = testing::FormTest;
+using MessageBoxes = testing::FormTest;
 
-TEST_F(AboutBox, RatingLinkClosesTheBoxWhateverComesOfIt)
+TEST_F(AboutBox, RatingLinkFollowedByKeyOrClickClosesTheBoxWhateverComesOfIt)
 {
     // The desktop's browser is bin/web, found through PATH (see main.cpp).
-    const std::tuple<const char*, fs::perms, QString> cases[] = { // and the messages' titles
-        {"no browser", fs::perms::none, "Browser Not Found"}, {"browser runs", fs::perms(0755), ""},
-        {"browser gone", fs::perms::none, "URL Failed"}};
+    const std::tuple<const char*, fs::perms, QString, Qt::Key> cases[] = { // and the messages' titles
+        {"Return, no browser", fs::perms::none, "Browser Not Found", Qt::Key_Return},
+        {"Space, no browser", fs::perms::none, "Browser Not Found", Qt::Key_Space},
+        {"browser runs", fs::perms(0755), "", Qt::Key_unknown},
+        {"browser gone", fs::perms::none, "URL Failed", Qt::Key_unknown}};
     FrmMain& main = showMain();
-    for (const auto& [name, webMode, titles] : cases) {
+    for (const auto& [name, webMode, titles, key] : cases) {
         SCOPED_TRACE(name);
         fs::permissions(writeBytes(m_dir / "bin/web", "#!/bin/sh\n"), webMode);
         m_messages.clear();
-        whileModal<FrmInfo>([&] { main.mnuInfo()->trigger(); }, [](FrmInfo& box) {
+        whileModal<FrmInfo>([&] { main.mnuInfo()->trigger(); }, [&](FrmInfo& box) {
+            EXPECT_EQ(box.accessibleName(), "About");
+            EXPECT_FALSE(box.Image1()->accessibleName().isEmpty());
+            EXPECT_FALSE(box.Image2()->accessibleName().isEmpty());
             QTest::keyClick(&box, Qt::Key_Escape);
             ASSERT_TRUE(box.isVisible()) << "only OK and the link close it";
-            QTest::mouseClick(box.lblVote(), Qt::LeftButton);
+            if (key == Qt::Key_unknown)
+                return QTest::mouseClick(box.lblVote(), Qt::LeftButton);
+            QTest::mousePress(box.lblVote(), Qt::LeftButton);
+            EXPECT_TRUE(box.cmdOK()->hasFocus()) << "a click takes no focus";
+            QTest::keyClick(box.cmdOK(), Qt::Key_Tab);
+            ASSERT_TRUE(box.lblVote()->hasFocus());
+            QTest::keyClick(box.lblVote(), key);
         });
         EXPECT_EQ(m_messages.size(), titles.isEmpty() ? 0u : 1u);
         EXPECT_EQ(m_messages.empty() ? "" : m_messages[0].title, titles);
+    }
+}
+
+TEST_F(MessageBoxes, AreWideEnoughForTheirTitle)
+{
+    setMessageSink(nullptr);
+    for (const QString& title : {kGameTitle, QStringLiteral("Browser Not Found")}) {
+        SCOPED_TRACE(title.toStdString());
+        int width = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr)
+                return;
+            width = box->width();
+            box->button(QMessageBox::Ok)->click();
+        });
+        showMessage(nullptr, MessageIcon::Information, QStringLiteral("Bravo !"), title);
+        EXPECT_GE(width, titleFitWidth(title));
+        const int textWidth = QFontMetrics(QApplication::font()).horizontalAdvance(title);
+        EXPECT_GT(titleFitWidth(title), textWidth);
     }
 }
 

@@ -19,6 +19,7 @@ TEST_F(NewGridDialog, RemembersTheLevelAndTheAssistanceAndCancelLeavesTheGameAlo
     gameState().NiveauChoisi = 4; // as read at start
     FrmMain& main = showMain();
     openNewGrid(main, [](FrmNew& dialog) {
+        EXPECT_EQ(dialog.accessibleName(), "New grid");
         EXPECT_EQ(dialog.cmbChoix()->currentIndex(), 4);
         EXPECT_TRUE(dialog.chkAssist()->isChecked());
         dialog.chkAssist()->setChecked(false);

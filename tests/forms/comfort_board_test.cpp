@@ -2,7 +2,6 @@
 // current cell's ring and the keyboard's way to the answer.
 #include "form_fixture.h"
 #include "mainwin/qt_cell_look.h"
-#include "puzzle/grid_catalogue.h"
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QMenu>

@@ -74,14 +74,19 @@ protected:
         open();
         EXPECT_TRUE(answered) << "no modal dialog came up";
     }
+    // Opens the new-grid dialog with F2 and answers it.
+    static void answerNewGrid(FrmMain& main, const std::function<void(FrmNew&)>& answer)
+    {
+        whileModal<FrmNew>([&] { QTest::keyClick(&main, Qt::Key_F2); }, answer);
+        showMain();
+    }
     static void newGrid(FrmMain& main, int level, bool assistance = true)
     {
-        whileModal<FrmNew>([&] { QTest::keyClick(&main, Qt::Key_F2); }, [&](FrmNew& dialog) {
+        answerNewGrid(main, [&](FrmNew& dialog) {
             dialog.cmbChoix()->setCurrentIndex(level);
             dialog.chkAssist()->setChecked(assistance);
             QTest::mouseClick(dialog.cmdOK(), Qt::LeftButton);
         });
-        showMain();
     }
     static std::vector<int> openCells(FrmMain& main)
     {

@@ -4,7 +4,6 @@
 
 #include "about/frm_info.h"
 #include "lang/frm_langue.h"
-#include "puzzle/grid_catalogue.h"
 #include "puzzle/puzzle_maker.h"
 #include <QLabel>
 #include <QMenu>

@@ -1,6 +1,6 @@
-// The main window played with real keys, clicks, shortcuts and menus.
+// The main window played with real keys, clicks, shortcuts and menus; the new-grid dialog
+// between games.
 #include "form_fixture.h"
-#include "puzzle/grid_catalogue.h"
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
@@ -52,7 +52,7 @@ TEST_F(MainWindow, NewGridDialogWantsALevelStaysUpOnEscapeOrEnterAndMakesAPuzzle
 {
     gameState().NiveauChoisi = -1;
     FrmMain& main = showMain();
-    whileModal<FrmNew>([&] { QTest::keyClick(&main, Qt::Key_F2); }, [](FrmNew& dialog) {
+    answerNewGrid(main, [](FrmNew& dialog) {
         QTest::mouseClick(dialog.cmdOK(), Qt::LeftButton);
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QTest::keyClick(dialog.chkAssist(), Qt::Key_Return);
@@ -168,6 +168,48 @@ TEST_F(MainWindow, TakesNoInputUnderADialogThenF4FinishesLegiblyAndF3StoresTheLe
     EXPECT_LT(main.txtCh(open[0])->palette().color(QPalette::Disabled, QPalette::Text).value(), 60);
     QTest::keyClick(main.windowHandle(), Qt::Key_F3);
     EXPECT_EQ(testing::readBytes(m_dir / "niveau.ini"), "[Niveau]\r\nNiveauChoisi=3\r\n");
+}
+
+TEST_F(MainWindow, NewGridDialogRemembersTheLevelAndTheAssistanceAndCancelLeavesTheGameAlone)
+{
+    gameState().NiveauChoisi = 4; // as read at start
+    FrmMain& main = showMain();
+    answerNewGrid(main, [](FrmNew& dialog) {
+        EXPECT_EQ(dialog.accessibleName(), "New grid");
+        EXPECT_EQ(dialog.cmbChoix()->currentIndex(), 4);
+        EXPECT_TRUE(dialog.chkAssist()->isChecked());
+        dialog.chkAssist()->setChecked(false);
+        ASSERT_EQ(QApplication::focusWidget(), dialog.cmdOK()) << "Enter makes the grid";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    const auto open = openCells(main);
+    ASSERT_EQ(open.size(), 60u);
+    // Assistance off: neither a wrong nor a right digit is judged.
+    for (const int shift : {1, 0}) {
+        const int index = open[static_cast<std::size_t>(shift)];
+        const int digit = (Solution(gameState().NumGrille, cellNumber(index)) + shift - 1) % 9 + 1;
+        QTest::keyClick(main.txtCh(index), Qt::Key(Qt::Key_0 + digit));
+        EXPECT_EQ(main.board().cell(index), (Cell{std::to_string(digit), kWindowBackground,
+                                                  kWindowText, true}));
+    }
+
+    const auto before = cellsOf(main);
+    const QString levelLine = main.lblNiveau()->text();
+    answerNewGrid(main, [](FrmNew& dialog) {
+        EXPECT_FALSE(dialog.chkAssist()->isChecked()) << "as the last game chose";
+        dialog.cmbChoix()->setCurrentIndex(1);
+        dialog.chkAssist()->setChecked(true);
+        QTest::mouseClick(dialog.cmdUndo(), Qt::LeftButton);
+    });
+    EXPECT_EQ(cellsOf(main), before);
+    EXPECT_EQ(main.lblNiveau()->text(), levelLine);
+    EXPECT_TRUE(main.mnuFinir()->isEnabled());
+    EXPECT_EQ(gameState().SansAssistance, kTrue);
+    answerNewGrid(main, [](FrmNew& dialog) {
+        EXPECT_EQ(dialog.cmbChoix()->currentIndex(), 1) << "the choice outlives Cancel";
+        EXPECT_FALSE(dialog.chkAssist()->isChecked()) << "the box does not";
+        QTest::mouseClick(dialog.cmdUndo(), Qt::LeftButton);
+    });
 }
 
 } // namespace

@@ -15,8 +15,9 @@ using MessageBoxes = testing::FormTest;
 
 TEST_F(AboutBox, RatingLinkFollowedByKeyOrClickClosesTheBoxWhateverComesOfIt)
 {
-    // The desktop's browser is bin/web, found through PATH (see main.cpp).
-    const std::tuple<const char*, fs::perms, QString, Qt::Key> cases[] = { // and the messages' titles
+    // The desktop's browser is bin/web, found through PATH (see main.cpp); the messages' titles;
+    // the key on the link, or none for a click.
+    const std::tuple<const char*, fs::perms, QString, Qt::Key> cases[] = {
         {"Return, no browser", fs::perms::none, "Browser Not Found", Qt::Key_Return},
         {"Space, no browser", fs::perms::none, "Browser Not Found", Qt::Key_Space},
         {"browser runs", fs::perms(0755), "", Qt::Key_unknown},

@@ -1,8 +1,9 @@
 // The language dialog: at first start with the desktop's language offered, from the menu during a
-// game, and with start.ini unwritable.
+// game, and with start.ini unwritable; links planted where the game writes its files.
 #include "form_fixture.h"
 
 #include "about/frm_info.h"
+#include "app/startup.h"
 #include "lang/frm_langue.h"
 #include "puzzle/puzzle_maker.h"
 #include <QLabel>
@@ -12,6 +13,8 @@ namespace taremo {
 namespace {
 
 using LanguageDialog = testing::FormTest;
+using HostileFiles = testing::FormTest;
+
 QWidgetList windowsOnScreen()
 {
     QWidgetList shown = QApplication::topLevelWidgets();
@@ -188,6 +191,28 @@ TEST_F(LanguageDialog, EachLanguageFromTheMenuRecaptionsTheGameButNotTheGridInPl
     }
     EXPECT_EQ(main.lblNiveau()->text(), levelLine);
     EXPECT_TRUE(cells() == board) << "the digits and colours of the grid in play stay";
+}
+
+TEST_F(HostileFiles, LinkPlantedWhereTheGameWritesIsReplacedNotFollowed)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "needs symbolic links";
+#endif
+    const std::tuple<const char*, std::function<void()>, std::string> cases[] = {
+        {kNiveauIni, [] { frmMain().show(); gameState().NiveauChoisi = 4; frmMain().close(); },
+         "[Niveau]\r\nNiveauChoisi=4\r\n"},
+        {kStartIni, [] { FrmLangue().cmdLangue_Click(1); }, "[LastOpen]\r\nLanguage=2\r\n"},
+        {"temphtm.HTM", [] { FrmInfo().lblVote_Click(); }, ""},
+    };
+    const auto precious = testing::writeBytes(m_dir / "elsewhere/precious.txt", "precious\n");
+    for (const auto& [name, write, left] : cases) {
+        SCOPED_TRACE(name);
+        std::filesystem::create_symlink(precious, m_dir / name);
+        write();
+        EXPECT_EQ(testing::readBytes(precious), "precious\n");
+        EXPECT_EQ(testing::readBytes(m_dir / name), left);
+        unloadFrmMain();
+    }
 }
 
 } // namespace

@@ -1,10 +1,14 @@
-// The settings files: the reader's rules and limits, the writer, the safe rewrite.
+// The settings files: the reader's rules and limits, the writer, the safe rewrite, new files
+// created only where nothing holds the name, and the start routine that reads and saves them.
+#include "app/file_ops.h"
 #include "app/ini_file.h"
+#include "app/startup.h"
 
 #include "support/temp_dir.h"
 
 #include <csignal>
 #include <iterator>
+#include <optional>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -108,6 +112,84 @@ TEST(IniRewrite, AWriteThatFailsPartWayKeepsTheOldFileAndLeavesNoCopy)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
 }
 #endif
+
+TEST(CreateNewFile, WritesExactBytesOnlyWhereNothingHoldsTheName)
+{
+    TempDir dir;
+    EXPECT_TRUE(fileops::CreateNewFile(dir / "page.htm", "\"<HTML> <\\HTML>\"\r\n"));
+    EXPECT_EQ(readBytes(dir / "page.htm"), "\"<HTML> <\\HTML>\"\r\n");
+    EXPECT_TRUE(fileops::CreateNewFile(dir / "empty.ini", ""));
+    EXPECT_TRUE(fs::is_regular_file(dir / "empty.ini"));
+    EXPECT_FALSE(fileops::IsMarkedReadOnly(dir / "empty.ini")) << "no later save could replace it";
+
+    // Whatever holds the name stays as it was: a file keeps its bytes, a folder its place.
+    writeBytes(dir / "start.ini", "[LastOpen]\r\nLanguage=3\r\n");
+    EXPECT_FALSE(fileops::CreateNewFile(dir / "start.ini", "x"));
+    EXPECT_EQ(readBytes(dir / "start.ini"), "[LastOpen]\r\nLanguage=3\r\n");
+    fs::create_directory(dir / "folder.ini");
+    EXPECT_FALSE(fileops::CreateNewFile(dir / "folder.ini", "x"));
+    EXPECT_TRUE(fs::is_directory(dir / "folder.ini"));
+    EXPECT_FALSE(fileops::CreateNewFile(dir / "missing" / "start.ini", "x"));
+}
+
+TEST(CreateNewFile, NeverFollowsALink)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "needs symbolic links, which Windows keeps for administrators";
+#endif
+    TempDir dir;
+    fs::create_symlink(dir / "target", dir / "dangling.ini");
+    EXPECT_FALSE(fileops::CreateNewFile(dir / "dangling.ini", "x"));
+    EXPECT_FALSE(fs::exists(dir / "target"));
+    fs::create_symlink(writeBytes(dir / "kept", "keep"), dir / "link.ini");
+    EXPECT_FALSE(fileops::CreateNewFile(dir / "link.ini", "x"));
+    EXPECT_EQ(readBytes(dir / "kept"), "keep");
+}
+
+TEST(Startup, FirstWindowAndRestoredChoices)
+{
+    const std::string niveau = "[Niveau]\r\nNiveauChoisi=", langue = "[LastOpen]\r\nLanguage=";
+    // Before the start the state holds 5 and 2.0, so a value left alone shows as such; "/" puts
+    // a folder in place of the file.
+    const struct {
+        const char* what;
+        std::optional<std::string> niveauIni, startIni; // nothing there when absent
+        FirstWindow window;
+        std::int16_t niveauChoisi;
+        float langue;
+    } cases[] = {
+        {"first start", {}, {}, FirstWindow::Langue, 5, 2.0f},
+        {"folders named like the files", "/", "/", FirstWindow::Langue, 5, 2.0f},
+        {"difficulty only", niveau + "1", {}, FirstWindow::Langue, 1, 2.0f},
+        {"both stored", niveau + "4", langue + "3", FirstWindow::Main, 4, 3.0f},
+        {"empty files", "", "", FirstWindow::Main, 5, 2.0f},
+        {"not numbers", niveau + "abc", langue + "abc", FirstWindow::Main, 5, 2.0f},
+        {"a code between two languages", niveau + "-1", langue + "2.5", FirstWindow::Main, -1, 2.5f},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        for (const auto& [name, bytes] :
+             {std::pair{kNiveauIni, c.niveauIni}, {kStartIni, c.startIni}})
+            if (bytes == "/")
+                std::filesystem::create_directory(dir / name);
+            else if (bytes)
+                writeBytes(dir / name, *bytes);
+        GameState state{.NiveauChoisi = 5, .Langue = 2.0f};
+        EXPECT_EQ(Main(dir.path(), state), c.window) << c.what;
+        EXPECT_EQ(state.NiveauChoisi, c.niveauChoisi) << c.what;
+        EXPECT_EQ(state.Langue, c.langue) << c.what;
+    }
+}
+
+TEST(Startup, SavesWriteExactBytes)
+{
+    TempDir dir;
+    writeBytes(dir / kNiveauIni, "[Niveau]\r\nNiveauChoisi=1\r\nOld=2\r\n");
+    ASSERT_TRUE(SaveNiveau(dir.path(), GameState{.NiveauChoisi = 3}));
+    ASSERT_TRUE(SaveLangue(dir.path(), 2.0f));
+    EXPECT_EQ(readBytes(dir / kNiveauIni), "[Niveau]\r\nNiveauChoisi=3\r\n");
+    EXPECT_EQ(readBytes(dir / kStartIni), "[LastOpen]\r\nLanguage=2\r\n");
+}
 
 } // namespace
 } // namespace taremo

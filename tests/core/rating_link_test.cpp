@@ -1,6 +1,7 @@
-// The rating link against a private desktop with a stand-in browser, each run in a process of
-// its own, as GIO reads the desktop's folders once per process.
+// The About box's version, and the rating link against a private desktop with a stand-in
+// browser, each run in a process of its own, as GIO reads the desktop's folders once per process.
 #include "about/rating_link.h"
+#include "about/version.h"
 
 #include "support/temp_dir.h"
 
@@ -12,6 +13,20 @@
 
 namespace taremo {
 namespace {
+
+TEST(Version, MinorAndRevisionFollowTheDotUnpadded)
+{
+    EXPECT_EQ(formatVersion(1, 0, 12), "1.012");
+    EXPECT_EQ(formatVersion(10, 12, 0), "10.120");
+    const auto version = programVersion();
+#ifdef _WIN32
+    // Read from this program's own version resource, which differs from the game's.
+    EXPECT_EQ(formatVersion(version.major, version.minor, version.revision), "1.012");
+#else
+    // The build's own numbers, 2.5.7.
+    EXPECT_EQ(formatVersion(version.major, version.minor, version.revision), "2.57");
+#endif
+}
 
 #ifdef _WIN32
 TEST(RatingLinkTest, StandInDesktop)

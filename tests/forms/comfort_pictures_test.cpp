@@ -1,11 +1,14 @@
-// The pictures at the screen's scale (run again by ctest at twice the pixels), and the built-in
-// pictures unpacked.
+// The pictures at the screen's scale (run again by ctest at twice the pixels), the built-in
+// pictures unpacked, and the scalable icon against the drawn one at every installed size.
 #include "form_fixture.h"
 
 #include "about/frm_info.h"
 #include "app/qt_packed_picture.h"
 #include "app/qt_sharp_picture.h"
+#include <QImageReader>
 #include <QLabel>
+#include <algorithm>
+#include <cstdlib>
 
 namespace taremo {
 namespace {
@@ -79,6 +82,39 @@ TEST(PackedPicture, DamagedRunsStayInside)
     const QImage image = unpack({4, 2, false, red, 1, runs, std::size(runs)});
     EXPECT_EQ(QList<QRgb>({image.pixel(2, 0), image.pixel(3, 0), image.pixel(3, 1)}),
               QList<QRgb>({0xFFFF0000u, 0u, 0xFFFF0000u}));
+}
+
+// The share of pixels whose colour or cover differs by more than a quarter of its range.
+double shareOfDifferentPixels(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
+    int different = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int column = 0; column < x.width(); ++column) {
+            const QRgb p = x.pixel(column, row), q = y.pixel(column, row);
+            const int most = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                       std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+            different += most > 64 ? 1 : 0;
+        }
+    }
+    return static_cast<double>(different) / (x.width() * x.height());
+}
+
+TEST(Icon, ScalableIconMatchesEveryDrawnSize)
+{
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        SCOPED_TRACE(size);
+        const QString name = size == 32 ? "icon.png" : QString("icon-%1.png").arg(size);
+        const QImage drawn(TAREMO_RESOURCES_DIR "/" + name);
+        QImageReader reader(TAREMO_RESOURCES_DIR "/icon.svg");
+        reader.setScaledSize(QSize(size, size));
+        const QImage scalable = reader.read();
+        ASSERT_EQ(drawn.size(), QSize(size, size));
+        ASSERT_EQ(scalable.size(), drawn.size()) << reader.errorString().toStdString();
+        // Only a few anti-aliased edge pixels may differ much.
+        EXPECT_LT(shareOfDifferentPixels(scalable, drawn), 0.0005);
+    }
 }
 
 } // namespace

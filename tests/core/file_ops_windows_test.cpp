@@ -1,6 +1,8 @@
 // The settings files on Windows: the attributes that hide a file or keep it from being
-// rewritten, and folders whose names the ANSI code page cannot hold.
+// rewritten, folders whose names the ANSI code page cannot hold, and where the files go: the
+// game's folder when the player may write there, else %APPDATA%\Taremo.
 #include "app/ini_file.h"
+#include "app/settings_place.h"
 #include "app/startup.h"
 
 #include "support/temp_dir.h"
@@ -73,6 +75,28 @@ TEST(WindowsSettings, FolderOutsideTheAnsiCodePageIsReadAndWritten)
     EXPECT_EQ(Main(game, state), FirstWindow::Main);
     EXPECT_EQ(state.Langue, 4.0f);
     EXPECT_EQ(state.NiveauChoisi, 5);
+}
+
+fs::path appData()
+{
+    wchar_t value[MAX_PATH + 1] = {};
+    const DWORD length = GetEnvironmentVariableW(L"APPDATA", value, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? fs::path(value) : fs::path();
+}
+
+TEST(WindowsSettingsPlace, GameFolderWhenWritableElseAppData)
+{
+    ASSERT_FALSE(appData().empty());
+    EXPECT_EQ(userSettingsFolder(), appData() / "Taremo");
+    TempDir root;
+    const auto portable = root.path() / fs::path(u8"Jeu éα日");
+    fs::create_directories(portable);
+    EXPECT_EQ(settingsFolder(portable), portable);
+    EXPECT_EQ(std::distance(fs::directory_iterator(portable), {}), 0) << "the probe was left";
+    EXPECT_EQ(settingsFolder(root / "gone"), appData() / "Taremo");
+    fs::create_directories(root / "share" / "metainfo");
+    writeBytes(root / "share" / "metainfo" / (std::string(kAppId) + ".metainfo.xml"), "");
+    EXPECT_EQ(settingsFolder(root / "games"), appData() / "Taremo") << "an installed copy";
 }
 
 } // namespace

@@ -12,23 +12,6 @@ namespace {
 
 using ComfortBoard = testing::FormTest;
 
-int firstGiven(FrmMain& main)
-{
-    int index = 0;
-    while (main.txtCh(index)->isEnabled())
-        ++index;
-    return index;
-}
-
-// The answer to cell `index`, asked for from the keyboard.
-void answerFromTheKeyboard(FrmMain& main, int index)
-{
-    main.txtCh(index)->setFocus();
-    QTest::keyClick(main.txtCh(index), Qt::Key_Menu);
-    QTest::keyClick(main.mnuAide(), Qt::Key_Down);
-    QTest::keyClick(main.mnuAide(), Qt::Key_Return);
-}
-
 // The palette of a dark desktop style: each role's active and disabled colours.
 QPalette darkPalette()
 {
@@ -101,13 +84,19 @@ TEST_F(ComfortBoard, EveryCellStateStandsOutInLightAndDarkPalettes)
         const auto open = openCells(main);
         typeDigit(main, open[1], true);  // right: green
         typeDigit(main, open[0], false); // wrong: red digit, and current
-        answerFromTheKeyboard(main, open[2]); // revealed: green
+        main.txtCh(open[2])->setFocus(); // revealed from the keyboard: green
+        QTest::keyClick(main.txtCh(open[2]), Qt::Key_Menu);
+        QTest::keyClick(main.mnuAide(), Qt::Key_Down);
+        QTest::keyClick(main.mnuAide(), Qt::Key_Return);
         typeDigit(main, open[3], false);
         main.txtCh(open[4])->setFocus(); // current, open and empty: its caret is no digit
+        int given = 0;
+        while (main.txtCh(given)->isEnabled())
+            ++given;
         const std::tuple<const char*, int, const char*> before[] = {
             {"open, wrong", open[0], ", wrong"}, {"right", open[1], ", right"},
             {"revealed", open[2], ", revealed"}, {"open, empty, current", open[4], ""},
-            {"given", firstGiven(main), ", given"}};
+            {"given", given, ", given"}};
         const QImage image = main.fraGrille()->grab().toImage();
         const QColor board = image.pixelColor(131, 80); // between the first two block columns
         for (const auto& [state, index, spoken] : before) {

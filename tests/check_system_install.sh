@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# Plays a root-owned install as an unprivileged player, then as root, on a private Xvfb
-# display: each chooses a language at the first start and quits, and each finds their own
-# two settings files in their own settings folder at the next start, while nothing is written
-# into the install tree. Needs root (to become the player), Xvfb and xdotool; skipped without.
+# Plays a root-owned install as an unprivileged player, then as root, on a private Xvfb display:
+# each chooses a language and quits, finds both settings files in their own folder, and nothing
+# is written into the install tree. Needs root, Xvfb and xdotool; skipped without.
 #   tests/check_system_install.sh <build folder>
 set -euo pipefail
 build=$(realpath "$1")
@@ -26,8 +25,7 @@ game=$scratch/usr/games/taremo
 fail() { echo "FAIL: $*"; exit 1; }
 find_window() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -1; }
 
-# Starts the game as `$@` (a command prefix), answers the language dialog when `first` is
-# set, and quits with F3 so that the difficulty is written too.
+# Starts the game as `$@`, answers the language dialog when `first`, quits with F3.
 play() {
     local first=$1; shift
     "$@" env -i DISPLAY="$DISPLAY" PATH=/usr/bin:/bin HOME="$home" "$game" &

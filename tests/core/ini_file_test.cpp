@@ -61,15 +61,6 @@ TEST(IniReader, MatchesSectionWholeKeyByPrefixValueAfterFirstEquals)
         EXPECT_EQ(lire(writeBytes(dir / "t.ini", bytes)), expected) << what;
 }
 
-TEST(IniWriter, AppendsExactLinesEndedByCrLf)
-{
-    TempDir dir;
-    const auto file = dir / "start.ini";
-    ASSERT_TRUE(EcrireIni("[LastOpen]", file) && EcrireIni("Language", file, 2.0f) &&
-                EcrireIni("Niveau", file, std::int16_t{-1}));
-    EXPECT_EQ(readBytes(file), "[LastOpen]\r\nLanguage=2\r\nNiveau=-1\r\n");
-}
-
 TEST(IniRewrite, NeverWritesThroughALinkNorLosesAFileItCannotReplace)
 {
 #ifdef _WIN32
@@ -116,7 +107,7 @@ TEST(IniRewrite, AWriteThatFailsPartWayKeepsTheOldFileAndLeavesNoCopy)
 }
 #endif
 
-TEST(CreateNewFile, WritesExactBytesOnlyWhereNothingHoldsTheName)
+TEST(CreateNewFile, WritesExactBytesOnlyWhereNothingHoldsTheNameNorFollowsALink)
 {
     TempDir dir;
     EXPECT_TRUE(fileops::CreateNewFile(dir / "page.htm", "\"<HTML> <\\HTML>\"\r\n"));
@@ -133,14 +124,9 @@ TEST(CreateNewFile, WritesExactBytesOnlyWhereNothingHoldsTheName)
     EXPECT_FALSE(fileops::CreateNewFile(dir / "folder.ini", "x"));
     EXPECT_TRUE(fs::is_directory(dir / "folder.ini"));
     EXPECT_FALSE(fileops::CreateNewFile(dir / "missing" / "start.ini", "x"));
-}
-
-TEST(CreateNewFile, NeverFollowsALink)
-{
 #ifdef _WIN32
-    GTEST_SKIP() << "needs symbolic links, which Windows keeps for administrators";
+    GTEST_SKIP() << "links need symbolic link rights, which Windows keeps for administrators";
 #endif
-    TempDir dir;
     fs::create_symlink(dir / "target", dir / "dangling.ini");
     EXPECT_FALSE(fileops::CreateNewFile(dir / "dangling.ini", "x"));
     EXPECT_FALSE(fs::exists(dir / "target"));
@@ -184,9 +170,13 @@ TEST(Startup, FirstWindowAndRestoredChoices)
     }
 }
 
-TEST(Startup, SavesWriteExactBytes)
+TEST(IniWriter, AppendsExactLinesAndSavesRewriteTheWholeFile)
 {
     TempDir dir;
+    const auto file = dir / "t.ini";
+    ASSERT_TRUE(EcrireIni("[LastOpen]", file) && EcrireIni("Language", file, 2.0f) &&
+                EcrireIni("Niveau", file, std::int16_t{-1}));
+    EXPECT_EQ(readBytes(file), "[LastOpen]\r\nLanguage=2\r\nNiveau=-1\r\n");
     writeBytes(dir / kNiveauIni, "[Niveau]\r\nNiveauChoisi=1\r\nOld=2\r\n");
     ASSERT_TRUE(SaveNiveau(dir.path(), GameState{.NiveauChoisi = 3}));
     ASSERT_TRUE(SaveLangue(dir.path(), 2.0f));

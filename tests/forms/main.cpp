@@ -7,9 +7,8 @@
 
 namespace {
 
-// GIO reads the desktop's folders once per process, so they are set up before any test: one
-// program, "web", opens web pages; each test's PATH decides whether it is there. The player's
-// settings folder lies in the same place.
+// Set up before any test, as GIO reads them once per process: "web" opens web pages, where each
+// test's PATH lets it; the player's settings folder lies here too.
 void privateDesktop(const taremo::testing::TempDir& desktop)
 {
     using taremo::testing::writeBytes;

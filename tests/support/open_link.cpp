@@ -1,8 +1,6 @@
-// Clicks the rating link in a process of its own, so that each test meets GIO with the private
-// desktop its environment names. Arguments: the settings folder, then the steps: "click"
-// (prints what the click came to, "opened" when nothing was said), "plant" (puts a file of
-// the player's at the temporary page's name), "wait=<file>" (until the file is there, for a
-// few seconds at most) and "rm=<file>".
+// Clicks the rating link in a process of its own, which meets GIO with the desktop its
+// environment names. Arguments: the settings folder, then steps: "click" (prints the outcome),
+// "plant" (a player's file at the temporary page's name), "wait=<file>" and "rm=<file>".
 #include "about/rating_link.h"
 
 #include <chrono>

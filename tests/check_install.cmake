@@ -1,6 +1,5 @@
-# Installs into a scratch prefix and checks the layout: the stripped game in games/ with a
-# working link in bin/, its metadata, icons, manual page and licence, and an install manifest
-# that records every file and link put in place.
+# Installs into a scratch prefix: the stripped game in games/ linked from bin/, its metadata,
+# icons, manual page and licence, all recorded in the install manifest.
 file(REMOVE_RECURSE ${DEST})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${DEST}
                 RESULT_VARIABLE result OUTPUT_QUIET)

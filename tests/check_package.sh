@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build folder, unpacks it into a scratch root and runs the
-# unpacked game: it must answer --version, depend on the Qt libraries it links, and carry its
-# licence, manual page and metadata where Debian's layout for games puts them.
+# Builds the Debian package, unpacks it and runs the game: it must answer --version, depend on
+# the libraries it links, and carry its licence, manual page and metadata where games' go.
 #   tests/check_package.sh <build folder>
 set -euo pipefail
 build=$(realpath "$1")

@@ -1,5 +1,6 @@
 // Fuzzes the settings reader: every input is a settings file as the game would find it on disk.
 #include "app/ini_file.h"
+#include "app/number.h"
 #include "app/startup.h"
 
 #include <sanitizer/allocator_interface.h>

@@ -9,7 +9,6 @@
 #include "app/qt_paths.h"
 #include "app/qt_sharp_picture.h"
 #include "lang/texts.h"
-#include "mainwin/frm_main.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -242,11 +241,5 @@ void FrmInfo::lblVote_Click()
 }
 
 void FrmInfo::cmdOK_Click() { accept(); }
-
-void showAboutBox(FrmMain& main)
-{
-    FrmInfo box(&main);
-    box.exec();
-}
 
 } // namespace taremo

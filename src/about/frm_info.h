@@ -12,8 +12,6 @@ class QPushButton;
 
 namespace taremo {
 
-class FrmMain;
-
 // A label the player can click, like a link. It takes the focus from Tab only, and Enter or
 // Space then follow it.
 class LinkLabel : public QLabel {
@@ -46,16 +44,6 @@ class FrmInfo : public PlainDialog {
 public:
     explicit FrmInfo(QWidget* parent = nullptr);
 
-    QFrame* Frame1() const { return m_frame1; }
-    QLabel* Image1() const { return m_image1; }
-    QLabel* Image2() const { return m_image2; }
-    QLabel* Label2() const { return m_label2; }
-    QLabel* lblVersion() const { return m_lblVersion; }
-    QLabel* lblVote() const { return m_lblVote; }
-    QLabel* Label4() const { return m_label4; }
-    RunsLabel* Label3() const { return m_label3; }
-    QPushButton* cmdOK() const { return m_cmdOK; }
-
     // Opens the rating page, tells the player when that failed, then closes the box.
     void lblVote_Click();
     void cmdOK_Click();
@@ -75,8 +63,5 @@ private:
     RunsLabel* m_label3 = nullptr;
     QPushButton* m_cmdOK = nullptr;
 };
-
-// Opens the About box modally over the main window.
-void showAboutBox(FrmMain& main);
 
 } // namespace taremo

@@ -7,7 +7,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <iterator>
+#include <optional>
 #include <memory>
 #include <system_error>
 
@@ -30,48 +32,36 @@ std::FILE* openFile(const std::filesystem::path& file, const char* mode)
 #endif
 }
 
-// Reads a file line by line through one fixed buffer, whatever the file holds: a line ends at
+// The next bytes of a text: an empty view at its end, nothing on a read error.
+using NextChunk = std::function<std::optional<std::string_view>()>;
+
+// Splits a text into lines, whatever it holds and however its chunks fall: a line ends at
 // CR LF, LF or CR, and only its first kMaxLineSize bytes are kept.
 class LineReader {
 public:
-    explicit LineReader(const std::filesystem::path& file)
-        : m_file(openFile(file, "rb")), m_buffer(std::make_unique<char[]>(kChunkSize))
-    {
-    }
-    ~LineReader()
-    {
-        if (m_file)
-            std::fclose(m_file);
-    }
-    LineReader(const LineReader&) = delete;
-    LineReader& operator=(const LineReader&) = delete;
+    explicit LineReader(NextChunk source) : m_source(std::move(source)) {}
 
-    // Puts the next line, without its ending, into `line`. False at the end of the file, when
-    // the file could not be opened and on a read error.
+    // Puts the next line, without its ending, into `line`. False at the end of the text and
+    // on a read error.
     bool next(std::string& line);
 
 private:
     bool fill();
 
-    std::FILE* m_file;
-    std::unique_ptr<char[]> m_buffer;
-    std::size_t m_pos = 0;
-    std::size_t m_end = 0;
+    NextChunk m_source;
+    std::string_view m_chunk; // what is left of the current chunk
     bool m_failed = false;
     bool m_afterCr = false; // the last line ended in CR: an LF next completes that ending
 };
 
 bool LineReader::fill()
 {
-    if (!m_file || m_failed)
-        return false;
-    m_pos = 0;
-    m_end = std::fread(m_buffer.get(), 1, kChunkSize, m_file);
-    // A directory opened as a file (Linux allows it) fails here, on its first read.
-    m_failed = std::ferror(m_file) != 0;
     if (m_failed)
-        m_end = 0;
-    return m_end > 0;
+        return false;
+    const auto chunk = m_source();
+    m_failed = !chunk;
+    m_chunk = chunk.value_or(std::string_view());
+    return !m_chunk.empty();
 }
 
 bool LineReader::next(std::string& line)
@@ -79,28 +69,33 @@ bool LineReader::next(std::string& line)
     line.clear();
     bool started = false;
     for (;;) {
-        if (m_pos == m_end && !fill())
+        if (m_chunk.empty() && !fill())
             return started && !m_failed;
         // The LF of a CR LF may arrive in the next chunk; it ends nothing by itself.
         if (m_afterCr) {
             m_afterCr = false;
-            if (m_buffer[m_pos] == '\n' && ++m_pos == m_end)
+            if (m_chunk.front() == '\n') {
+                m_chunk.remove_prefix(1);
                 continue;
+            }
         }
-        const char* begin = m_buffer.get() + m_pos;
-        const char* end = m_buffer.get() + m_end;
-        const char* stop = std::find_if(begin, end, [](char c) { return c == '\r' || c == '\n'; });
-        const auto kept = std::min<std::size_t>(stop - begin, kMaxLineSize - line.size());
-        line.append(begin, kept);
+        const auto stop = m_chunk.find_first_of("\r\n");
+        const auto length = std::min(stop, m_chunk.size());
+        line.append(m_chunk.substr(0, std::min(length, kMaxLineSize - line.size())));
         started = true;
-        m_pos += stop - begin;
-        if (stop != end) {
-            m_afterCr = *stop == '\r';
-            ++m_pos;
-            return true;
+        if (stop == std::string_view::npos) {
+            m_chunk = {};
+            continue;
         }
+        m_afterCr = m_chunk[stop] == '\r';
+        m_chunk.remove_prefix(stop + 1);
+        return true;
     }
 }
+
+struct CloseFile {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
 
 // Bytes of the UTF-8 character at `pos`; a byte that starts no valid sequence counts alone.
 std::size_t charSize(std::string_view text, std::size_t pos)
@@ -197,91 +192,10 @@ bool writeTwoLines(const std::filesystem::path& file, const std::string& section
            EcrireIni(key, file, value);
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view skipBlanks(std::string_view text)
+// The reader's rules over the lines of one settings text.
+std::string readValue(const std::string& section, const std::string& key, LineReader& reader,
+                      std::int16_t& matchLength)
 {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    return text;
-}
-
-std::string_view takeDigits(std::string_view& text)
-{
-    std::size_t count = 0;
-    while (count < text.size() && isDigit(text[count]))
-        ++count;
-    const auto digits = text.substr(0, count);
-    text.remove_prefix(count);
-    return digits;
-}
-
-// The shape of a number's text once its sign and blanks are set aside.
-struct NumberParts {
-    std::string_view body;      // digits, fraction and exponent, as std::from_chars reads them
-    std::string_view whole;     // digits before the point
-    std::string_view fraction;  // digits after it
-    long exponent = 0;          // held within +-1e6, which is all the range test below needs
-};
-
-std::optional<long> readExponent(std::string_view& text)
-{
-    if (text.empty() || (text.front() != 'e' && text.front() != 'E'))
-        return 0;
-    text.remove_prefix(1);
-    const bool negative = !text.empty() && text.front() == '-';
-    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
-        text.remove_prefix(1);
-    const auto digits = takeDigits(text);
-    if (digits.empty())
-        return std::nullopt;
-    long exponent = 0;
-    for (char c : digits)
-        exponent = std::min(exponent * 10 + (c - '0'), 1000000L);
-    return negative ? -exponent : exponent;
-}
-
-std::optional<NumberParts> splitNumber(std::string_view text)
-{
-    NumberParts parts;
-    const auto start = text;
-    parts.whole = takeDigits(text);
-    if (!text.empty() && text.front() == '.') {
-        text.remove_prefix(1);
-        parts.fraction = takeDigits(text);
-    }
-    if (parts.whole.empty() && parts.fraction.empty())
-        return std::nullopt;
-    const auto exponent = readExponent(text);
-    if (!exponent || !skipBlanks(text).empty())
-        return std::nullopt;
-    parts.exponent = *exponent;
-    parts.body = start.substr(0, start.size() - text.size());
-    return parts;
-}
-
-// Whether a number too large or too small for a double lies above 1 (and so becomes
-// infinite) rather than below (and so becomes 0).
-bool overflows(const NumberParts& parts)
-{
-    const auto firstWhole = parts.whole.find_first_not_of('0');
-    if (firstWhole != std::string_view::npos)
-        return static_cast<long>(parts.whole.size() - firstWhole) - 1 + parts.exponent >= 0;
-    const auto firstFraction = parts.fraction.find_first_not_of('0');
-    return -static_cast<long>(firstFraction) - 1 + parts.exponent >= 0;
-}
-
-} // namespace
-
-std::string LireIni(const std::string& section, const std::string& key,
-                    const std::filesystem::path& file, std::int16_t& matchLength)
-{
-    // Only a regular file is read: a FIFO would hold up the open and a device may never end.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error))
-        return {};
-    LineReader reader(file);
     std::string line;
     if (!reader.next(line))
         return {};
@@ -302,6 +216,42 @@ std::string LireIni(const std::string& section, const std::string& key,
             return {};
     }
     return keyMatches(line, key, length) ? valueOf(line) : std::string();
+}
+
+
+} // namespace
+
+std::string LireIniText(const std::string& section, const std::string& key, std::string_view text,
+                        std::int16_t& matchLength)
+{
+    bool given = false;
+    LineReader reader([&]() -> std::optional<std::string_view> {
+        if (given)
+            return std::string_view();
+        given = true;
+        return text;
+    });
+    return readValue(section, key, reader, matchLength);
+}
+
+std::string LireIni(const std::string& section, const std::string& key,
+                    const std::filesystem::path& file, std::int16_t& matchLength)
+{
+    // Only a regular file is read: a FIFO would hold up the open and a device may never end.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error))
+        return {};
+    const std::unique_ptr<std::FILE, CloseFile> in(openFile(file, "rb"));
+    if (!in)
+        return {};
+    const auto buffer = std::make_unique<char[]>(kChunkSize);
+    LineReader reader([&]() -> std::optional<std::string_view> {
+        const std::size_t size = std::fread(buffer.get(), 1, kChunkSize, in.get());
+        if (std::ferror(in.get()) != 0)
+            return std::nullopt;
+        return std::string_view(buffer.get(), size);
+    });
+    return readValue(section, key, reader, matchLength);
 }
 
 bool EcrireIni(const std::string& keyOrSection, const std::filesystem::path& file,
@@ -359,50 +309,6 @@ bool FileExists(const std::filesystem::path& file)
 {
     std::error_code error;
     return std::filesystem::is_regular_file(file, error) && !fileops::IsHiddenOrSystem(file);
-}
-
-std::optional<double> ReadNumber(std::string_view text)
-{
-    text = skipBlanks(text);
-    const bool negative = !text.empty() && text.front() == '-';
-    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
-        text = skipBlanks(text.substr(1));
-    const auto parts = splitNumber(text);
-    if (!parts)
-        return std::nullopt;
-    double number = 0.0;
-    const auto result = std::from_chars(parts->body.data(), parts->body.data() + parts->body.size(),
-                                        number);
-    if (result.ec == std::errc::result_out_of_range)
-        number = overflows(*parts) ? HUGE_VAL : 0.0;
-    else if (result.ec != std::errc() || result.ptr != parts->body.data() + parts->body.size())
-        return std::nullopt;
-    return negative ? -number : number;
-}
-
-std::optional<std::int16_t> ReadInt16(std::string_view text)
-{
-    const auto number = ReadNumber(text);
-    if (!number || !std::isfinite(*number))
-        return std::nullopt;
-    // Half way between two integers goes to the even one.
-    double rounded = std::floor(*number);
-    const double rest = *number - rounded;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(rounded, 2.0) != 0.0))
-        rounded += 1.0;
-    if (rounded < -32768.0 || rounded > 32767.0)
-        return std::nullopt;
-    return static_cast<std::int16_t>(rounded);
-}
-
-std::optional<float> ReadSingle(std::string_view text)
-{
-    const auto number = ReadNumber(text);
-    // From here up a double rounds to an infinite float (half a step past the largest float).
-    constexpr double kFloatLimit = 0x1.ffffffp127;
-    if (!number || !(std::fabs(*number) < kFloatLimit))
-        return std::nullopt;
-    return static_cast<float>(*number);
 }
 
 } // namespace taremo

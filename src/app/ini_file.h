@@ -13,11 +13,15 @@ namespace taremo {
 // A value the writer stores: a 16-bit integer or a single-precision float.
 using IniValue = std::variant<std::int16_t, float>;
 
-// Returns the value of `key` in section `section` of `file`, or "" when there is none or the
-// file cannot be read. Matches the section line whole and exactly, then the first `matchLength`
+// Returns the value of `key` in section `section` of the settings text `text`, or "" when
+// there is none. Matches the section line whole and exactly, then the first `matchLength`
 // characters of the key within the 200 lines that follow; a `matchLength` of 0 is replaced by
-// the key's length, and the caller's variable keeps that length. Memory stays bounded
-// whatever the file holds.
+// the key's length, and the caller's variable keeps that length.
+std::string LireIniText(const std::string& section, const std::string& key, std::string_view text,
+                        std::int16_t& matchLength);
+
+// The same rules over the settings file `file`, read line by line, so that memory stays
+// bounded whatever the file holds; "" when the file cannot be read.
 std::string LireIni(const std::string& section, const std::string& key,
                     const std::filesystem::path& file, std::int16_t& matchLength);
 
@@ -38,16 +42,5 @@ bool RewriteIni(const std::filesystem::path& file, const std::string& sectionLin
 
 // The settings files' existence test: a regular file that is neither hidden nor a system file.
 bool FileExists(const std::filesystem::path& file);
-
-// Whether `text` reads as a number: optional blanks around an optional sign, digits, an
-// optional fraction and an optional exponent. Returns the number when it does.
-std::optional<double> ReadNumber(std::string_view text);
-
-// `text` as a 16-bit integer (rounded half to even), or nothing when it is not a number or
-// does not fit.
-std::optional<std::int16_t> ReadInt16(std::string_view text);
-
-// `text` as a finite single-precision float, or nothing.
-std::optional<float> ReadSingle(std::string_view text);
 
 } // namespace taremo

@@ -3,6 +3,7 @@
 #include "app/startup.h"
 
 #include "app/ini_file.h"
+#include "app/number.h"
 
 #include <string>
 #include <system_error>

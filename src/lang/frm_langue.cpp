@@ -1,12 +1,6 @@
 // The language dialog.
 #include "lang/frm_langue.h"
 
-#include "app/game_state.h"
-#include "app/qt_message_box.h"
-#include "app/qt_paths.h"
-#include "app/startup.h"
-#include "lang/desktop_language.h"
-#include "mainwin/frm_main.h"
 
 #include <QFile>
 #include <QIcon>
@@ -62,7 +56,8 @@ QIcon flagIcon(const char* code)
 
 } // namespace
 
-FrmLangue::FrmLangue(QWidget* parent) : PlainDialog(parent)
+FrmLangue::FrmLangue(Chosen chosen, QWidget* parent)
+    : PlainDialog(parent), m_chosen(std::move(chosen))
 {
     setObjectName(QStringLiteral("frmLangue"));
     setWindowTitle(QString());
@@ -76,13 +71,13 @@ FrmLangue::FrmLangue(QWidget* parent) : PlainDialog(parent)
 
 void FrmLangue::createControls()
 {
-    m_label1 = new QLabel(QStringLiteral("TAREMO settigns - Please choice your language :"), this);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setGeometry(px(360), px(120), px(8295), px(375));
-    m_label1->setFont(titleFont());
-    QPalette blue = m_label1->palette();
+    auto* label1 = new QLabel(QStringLiteral("TAREMO settigns - Please choice your language :"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(px(360), px(120), px(8295), px(375));
+    label1->setFont(titleFont());
+    QPalette blue = label1->palette();
     blue.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
-    m_label1->setPalette(blue);
+    label1->setPalette(blue);
 
     for (int i = 0; i < kLanguageCount; ++i) {
         auto* button = new QPushButton(this);
@@ -101,38 +96,18 @@ void FrmLangue::createControls()
     }
 }
 
+void FrmLangue::offerFlag(int flag)
+{
+    m_cmdLangue.at(static_cast<std::size_t>(flag))->setFocus(Qt::OtherFocusReason);
+}
+
 void FrmLangue::cmdLangue_Click(int index)
 {
-    GameState& state = gameState();
-    state.Langue = static_cast<float>(index + 1);
-    const bool saved = SaveLangue(settingsDir(), state.Langue);
-    FrmMain& main = frmMain();
-    main.ChangeLangue();
+    // Kept aside: the dialog may be deleted once it has closed.
+    const Chosen chosen = m_chosen;
     accept();
-    main.show();
-    main.activateWindow();
-    if (!saved) {
-        showMessage(&main, MessageIcon::Exclamation,
-                    QStringLiteral("The language could not be saved: its start.ini, in the game's "
-                                   "folder or in your settings folder, cannot be written."));
-    }
-}
-
-void showLanguageDialogFirstStart()
-{
-    // Deleted on close; being the only window, closing it unanswered ends the program.
-    auto* dialog = new FrmLangue();
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->show();
-    // The desktop's language is offered first; only a click chooses it.
-    dialog->cmdLangue(desktopLanguageFlag())->setFocus(Qt::OtherFocusReason);
-    dialog->activateWindow();
-}
-
-void showLanguageDialogFromMenu(FrmMain& main)
-{
-    FrmLangue dialog(&main);
-    dialog.exec();
+    if (chosen)
+        chosen(index);
 }
 
 } // namespace taremo

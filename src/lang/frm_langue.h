@@ -4,44 +4,34 @@
 #include "app/qt_plain_dialog.h"
 
 #include <array>
-#include <cstddef>
+#include <functional>
 
 class QLabel;
 class QPushButton;
 
 namespace taremo {
 
-class FrmMain;
-
 class FrmLangue : public PlainDialog {
 public:
     static constexpr int kLanguageCount = 5;
 
-    explicit FrmLangue(QWidget* parent = nullptr);
+    // Told the flag the player chose (0 English, 1 French, 2 German, 3 Italian, 4 Spanish),
+    // once the dialog has closed.
+    using Chosen = std::function<void(int flag)>;
 
-    QLabel* Label1() const { return m_label1; }
-    QPushButton* cmdLangue(int index) const
-    {
-        return m_cmdLangue.at(static_cast<std::size_t>(index));
-    }
+    explicit FrmLangue(Chosen chosen, QWidget* parent = nullptr);
 
-    // Language `index` + 1 becomes the game's: stored in start.ini, the menus recaptioned,
-    // this dialog closed and the main window shown. A failed store is told to the player
-    // once; the language still applies for this run.
+    // Gives flag `flag` the focus, so that Enter or Space choose it.
+    void offerFlag(int flag);
+
+    // Closes the dialog and hands flag `index` to whoever opened it.
     void cmdLangue_Click(int index);
 
 private:
     void createControls();
 
-    QLabel* m_label1 = nullptr;
+    Chosen m_chosen;
     std::array<QPushButton*, kLanguageCount> m_cmdLangue{};
 };
-
-// First start: the dialog alone, modeless; a click stores the language and opens the game,
-// closing it otherwise ends the program without writing anything.
-void showLanguageDialogFirstStart();
-
-// From the menu: modal over the main window; the game in play is left as it is.
-void showLanguageDialogFromMenu(FrmMain& main);
 
 } // namespace taremo

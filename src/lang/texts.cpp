@@ -106,4 +106,10 @@ std::string Traduction(std::int16_t number)
     return Traduction(gameState().Langue, number);
 }
 
+std::string LevelLine(std::int16_t position)
+{
+    const auto name = static_cast<std::int16_t>(16 + position);
+    return Traduction(13) + " " + Traduction(name) + std::string(7, ' ') + Traduction(11);
+}
+
 } // namespace taremo

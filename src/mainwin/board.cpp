@@ -1,7 +1,7 @@
 // The rules of play on the 81 cells.
 #include "mainwin/board.h"
 
-#include "app/ini_file.h"
+#include "app/number.h"
 #include "puzzle/grid_catalogue.h"
 
 #include <cstdlib>
@@ -29,12 +29,28 @@ bool Board::holdsSolution(int index) const
     return value && *value == Solution(m_state.NumGrille, cellNumber(index));
 }
 
+void Board::newPuzzle(const Puzzle& puzzle)
+{
+    m_state.NumGrille = puzzle.NumGrille;
+    for (int i = 0; i < kCellCount; ++i) {
+        Cell& c = writable(i);
+        c.text = solutionText(i);
+        c.enabled = false;
+        c.back = kCyan;
+    }
+    for (int i = 0; i < kCellCount; ++i) {
+        if (puzzle.open.at(static_cast<std::size_t>(i)))
+            writable(i) = Cell{"", kWindowBackground, cell(i).fore, true};
+    }
+    m_finirEnabled = true;
+}
+
 KeyResult Board::txtCh_KeyPress(int index, std::int16_t keyAscii)
 {
     KeyResult result{keyAscii, Announce::None};
     if (!validIndex(index) || !cell(index).enabled || keyAscii == kBackspace)
         return result;
-    Cell& c = cell(index);
+    Cell& c = writable(index);
     if (c.text.size() == 1)
         c.text.clear(); // a typed digit replaces the one in the cell
     if (!isDigitKey(result.key))
@@ -71,7 +87,7 @@ void Board::setFieldText(int index, const std::string& text)
 {
     if (!validIndex(index) || !cell(index).enabled || cell(index).text == text)
         return;
-    cell(index).text = text;
+    writable(index).text = text;
 }
 
 void Board::txtCh_GotFocus(int index)
@@ -101,7 +117,7 @@ Announce Board::mnuReponse_Click()
     // The menu only opens over an open cell of a grid in play; anything else is a stale request.
     if (!validIndex(m_caseCourante) || m_state.NumGrille < 1)
         return Announce::None;
-    Cell& c = cell(m_caseCourante);
+    Cell& c = writable(m_caseCourante);
     c.text = solutionText(m_caseCourante);
     c.fore = kWindowText;
     c.back = kGreen;
@@ -132,7 +148,7 @@ bool Board::CasesJustes()
     bool result = true;
     for (int i = 0; i < kCellCount; ++i) {
         if (!holdsSolution(i)) {
-            cell(i).fore = kRed; // every wrong cell, not only the first
+            writable(i).fore = kRed; // every wrong cell, not only the first
             result = false;
         }
     }
@@ -142,7 +158,7 @@ bool Board::CasesJustes()
 void Board::mnuFinir_Click()
 {
     for (int i = 0; i < kCellCount; ++i) {
-        Cell& c = cell(i);
+        Cell& c = writable(i);
         if (c.text.empty()) {
             c.text = solutionText(i);
             c.fore = kWindowText;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/game_state.h"
+#include "puzzle/puzzle_maker.h"
 
 #include <array>
 #include <cstdint>
@@ -51,13 +52,16 @@ public:
     explicit Board(GameState& state) : m_state(state) {}
 
     const Cell& cell(int index) const { return m_cells.at(static_cast<std::size_t>(index)); }
-    Cell& cell(int index) { return m_cells.at(static_cast<std::size_t>(index)); }
     const GameState& state() const { return m_state; }
-    GameState& state() { return m_state; }
 
     std::int16_t CaseCourante() const { return m_caseCourante; }
     bool finirEnabled() const { return m_finirEnabled; }
     void setFinirEnabled(bool enabled) { m_finirEnabled = enabled; }
+
+    // Puts `puzzle` on the board: its grid becomes the grid in play, every cell given (its
+    // solution digit, settled, cyan; the text colour left as it was), then the puzzle's open
+    // cells emptied and opened, and the finish command enabled.
+    void newPuzzle(const Puzzle& puzzle);
 
     // A character typed into open cell `index`; the cell's new text already holds the kept
     // character. Backspace is left to the text field (see setFieldText).
@@ -104,6 +108,8 @@ public:
     bool holdsSolution(int index) const;
 
 private:
+    Cell& writable(int index) { return m_cells.at(static_cast<std::size_t>(index)); }
+
     GameState& m_state;
     std::array<Cell, 81> m_cells{};
     std::int16_t m_caseCourante = 0;

@@ -7,12 +7,12 @@
 #include "app/qt_packed_picture.h"
 #include "app/qt_paths.h"
 #include "app/qt_sharp_picture.h"
-#include "app/startup.h"
+#include "lang/desktop_language.h"
 #include "lang/frm_langue.h"
 #include "lang/texts.h"
 #include "mainwin/qt_cell_look.h"
 #include "puzzle/frm_new.h"
-#include "puzzle/grid_catalogue.h"
+#include "puzzle/puzzle_maker.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -224,14 +224,19 @@ void FrmMain::ChangeLangue()
     m_mnuInfo->setText(qs(Traduction(9)));
 }
 
-void FrmMain::showPlaying(const QString& levelLine)
+void FrmMain::newGrid(const NewGridChoice& choice)
 {
+    const std::optional<Puzzle> puzzle = MakePuzzle(gameRandom(), choice.position);
+    if (!puzzle)
+        return;
+    m_board.newPuzzle(*puzzle);
     repaintBoard();
-    m_lblNiveau->setText(levelLine);
+    m_lblNiveau->setText(qs(LevelLine(choice.position)));
     shrinkToFit(m_lblNiveau, QApplication::font(m_lblNiveau).pointSizeF());
     m_fraGrille->show();
     m_lblNiveau->show();
     m_image1->hide();
+    gameState().SansAssistance = choice.assistance ? kFalse : kTrue;
 }
 
 void FrmMain::paintCell(int index)
@@ -284,11 +289,13 @@ void FrmMain::announce(Announce announce)
 
 void FrmMain::mnuNew_Click()
 {
-    FrmNew dialog(*this);
-    const bool made = dialog.exec() == QDialog::Accepted;
+    FrmNew dialog(this);
+    dialog.exec();
     activateWindow();
-    if (made)
+    if (const auto choice = dialog.choice()) {
+        newGrid(*choice);
         focusOpenCell();
+    }
 }
 
 void FrmMain::focusOpenCell()
@@ -319,8 +326,24 @@ void FrmMain::mnuFinir_Click()
 
 void FrmMain::Language_Click()
 {
-    showLanguageDialogFromMenu(*this);
+    // Modal over the main window; the game in play is left as it is.
+    FrmLangue dialog([this](int flag) { LanguageChosen(flag); }, this);
+    dialog.exec();
     activateWindow();
+}
+
+void FrmMain::LanguageChosen(int flag)
+{
+    gameState().Langue = static_cast<float>(flag + 1);
+    const bool saved = SaveLangue(settingsDir(), gameState().Langue);
+    ChangeLangue();
+    show();
+    activateWindow();
+    if (!saved) {
+        showMessage(this, MessageIcon::Exclamation,
+                    QStringLiteral("The language could not be saved: its start.ini, in the game's "
+                                   "folder or in your settings folder, cannot be written."));
+    }
 }
 
 void FrmMain::mnuQuit_Click() { close(); }
@@ -336,7 +359,8 @@ void FrmMain::mnuReponse_Click()
 
 void FrmMain::mnuInfo_Click()
 {
-    showAboutBox(*this);
+    FrmInfo box(this);
+    box.exec();
     activateWindow();
 }
 
@@ -379,5 +403,22 @@ FrmMain& frmMain()
 bool frmMainLoaded() { return mainInstance() != nullptr; }
 
 void unloadFrmMain() { mainInstance().reset(); }
+
+void startGame(FirstWindow first)
+{
+    if (first == FirstWindow::Main) {
+        frmMain().show();
+        // Asked for at once, so that the keys reach the game even with no window manager.
+        frmMain().activateWindow();
+        return;
+    }
+    // Deleted on close; being the only window, closing it unanswered ends the program.
+    auto* dialog = new FrmLangue([](int flag) { frmMain().LanguageChosen(flag); });
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    // The desktop's language is offered first; only a click chooses it.
+    dialog->offerFlag(desktopLanguageFlag());
+    dialog->activateWindow();
+}
 
 } // namespace taremo

@@ -1,6 +1,7 @@
 // The main window: the board of 81 cells, the level line, the title picture and the menus.
 #pragma once
 
+#include "app/startup.h"
 #include "mainwin/board.h"
 
 #include <QLineEdit>
@@ -42,32 +43,19 @@ private:
     int m_index;
 };
 
+struct NewGridChoice;
+
 class FrmMain : public QMainWindow {
 public:
     explicit FrmMain(QWidget* parent = nullptr);
 
-    Board& board() { return m_board; }
-    // Cell `index`; the first call builds all 81.
-    CellEdit* txtCh(int index);
-    QLabel* lblNiveau() const { return m_lblNiveau; }
-    QWidget* fraGrille() const { return m_fraGrille; }
-    QLabel* Image1() const { return m_image1; }
-    QAction* mnuNew() const { return m_mnuNew; }
-    QAction* mnuFinir() const { return m_mnuFinir; }
-    QAction* Language() const { return m_language; }
-    QAction* mnuQuit() const { return m_mnuQuit; }
-    QAction* mnuReponse() const { return m_mnuReponse; }
-    QAction* mnuInfo() const { return m_mnuInfo; }
-    QMenu* mnuFichier() const { return m_mnuFichier; }
-    QMenu* mnuAide() const { return m_mnuAide; }
-    QMenu* mnuApropos() const { return m_mnuApropos; }
+    // The board in play, for reading; it changes only through the handlers below.
+    const Board& board() const { return m_board; }
 
-    // Re-captions the menus from the text catalogue in the current language.
-    void ChangeLangue();
-    // Shows the board in play with its level line, in place of the title picture.
-    void showPlaying(const QString& levelLine);
-    // Brings every cell widget and the finish command in line with the board.
-    void repaintBoard();
+    // Language `flag` + 1 becomes the game's: kept in start.ini, the menus re-captioned and
+    // this window shown. A failed store is told to the player; the language still applies
+    // for this run.
+    void LanguageChosen(int flag);
 
     // Handlers, each a few lines: call the board, repaint, announce.
     void mnuNew_Click();
@@ -93,6 +81,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Cell `index`; the first call builds all 81.
+    CellEdit* txtCh(int index);
+    // Re-captions the menus from the text catalogue in the current language.
+    void ChangeLangue();
+    // Makes the puzzle the player chose and puts it in play, in place of the title picture.
+    void newGrid(const NewGridChoice& choice);
+    // Brings every cell widget and the finish command in line with the board.
+    void repaintBoard();
     void createMenus();
     void createBoard(QWidget* central);
     void createCells();
@@ -133,5 +129,10 @@ FrmMain& frmMain();
 bool frmMainLoaded();
 // Destroys the main window (tests start each case from a fresh one).
 void unloadFrmMain();
+
+// Shows the first window the start routine chose: the main window, or at a first start the
+// language dialog alone, modeless, with the desktop's language offered. Choosing a flag there
+// opens the game; closing it unanswered ends the program without writing anything.
+void startGame(FirstWindow first);
 
 } // namespace taremo

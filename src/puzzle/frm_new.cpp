@@ -1,10 +1,10 @@
 // The new-grid dialog.
 #include "puzzle/frm_new.h"
 
+#include "app/game_state.h"
 #include "app/qt_fit_text.h"
 #include "app/qt_message_box.h"
 #include "lang/texts.h"
-#include "mainwin/frm_main.h"
 #include "puzzle/puzzle_maker.h"
 
 #include <QCheckBox>
@@ -30,7 +30,7 @@ W* place(W* widget, const char* name, int left, int top, int width, int height)
 
 } // namespace
 
-FrmNew::FrmNew(FrmMain& main) : PlainDialog(&main), m_main(main)
+FrmNew::FrmNew(QWidget* parent) : PlainDialog(parent)
 {
     setObjectName(QStringLiteral("frmNew"));
     setWindowTitle(QString());
@@ -100,9 +100,7 @@ void FrmNew::cmdOK_Click()
         showMessage(this, MessageIcon::Exclamation, QStringLiteral("Veuillez choisir la difficulté"));
         return;
     }
-    MakePuzzle(m_main.board(), gameRandom(), static_cast<std::int16_t>(position));
-    m_main.showPlaying(qs(LevelLine(m_cmbChoix->currentText().toStdString())));
-    gameState().SansAssistance = m_chkAssist->isChecked() ? kFalse : kTrue;
+    m_choice = NewGridChoice{static_cast<std::int16_t>(position), m_chkAssist->isChecked()};
     accept();
 }
 

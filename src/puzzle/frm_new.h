@@ -1,7 +1,10 @@
-// The new-grid dialog: a difficulty, the assistance switch, and OK to make the puzzle.
+// The new-grid dialog: a difficulty and the assistance switch; OK hands them back.
 #pragma once
 
 #include "app/qt_plain_dialog.h"
+
+#include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -10,17 +13,19 @@ class QPushButton;
 
 namespace taremo {
 
-class FrmMain;
+// What the player asked for: the difficulty's list position (0..5) and whether the game
+// judges each digit at once.
+struct NewGridChoice {
+    std::int16_t position = 0;
+    bool assistance = true;
+};
 
 class FrmNew : public PlainDialog {
 public:
-    explicit FrmNew(FrmMain& main);
+    explicit FrmNew(QWidget* parent);
 
-    QComboBox* cmbChoix() const { return m_cmbChoix; }
-    QCheckBox* chkAssist() const { return m_chkAssist; }
-    QPushButton* cmdOK() const { return m_cmdOK; }
-    QPushButton* cmdUndo() const { return m_cmdUndo; }
-    QLabel* Label1() const { return m_label1; }
+    // The player's choice once OK closed the dialog; nothing after Cancel.
+    std::optional<NewGridChoice> choice() const { return m_choice; }
 
     void cmbChoix_Click(int position);
     void cmdOK_Click();
@@ -33,7 +38,7 @@ private:
     void createControls();
     void Form_Load();
 
-    FrmMain& m_main;
+    std::optional<NewGridChoice> m_choice;
     QLabel* m_label1 = nullptr;
     QComboBox* m_cmbChoix = nullptr;
     QCheckBox* m_chkAssist = nullptr;

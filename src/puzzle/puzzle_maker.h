@@ -1,11 +1,12 @@
-// Turns a solved grid of the catalogue into a puzzle on the board.
+// Turns a solved grid of the catalogue into a puzzle: the grid drawn and the cells opened.
 #pragma once
 
-#include "mainwin/board.h"
+#include "puzzle/grid_catalogue.h"
 #include "puzzle/random.h"
 
+#include <array>
 #include <cstdint>
-#include <string>
+#include <optional>
 
 namespace taremo {
 
@@ -14,12 +15,14 @@ inline constexpr int kDifficultyCount = 6;
 // Number of cells opened at difficulty `position` (0..5): 40 + 5 per step.
 constexpr int openedCellCount(std::int16_t position) { return position * 5 + 40; }
 
-// Draws a grid number, writes its whole solution as given cells, opens
-// openedCellCount(position) distinct random cells and enables the finish command.
-// Returns false, changing nothing, when `position` is not a difficulty.
-bool MakePuzzle(Board& board, Random& random, std::int16_t position);
+// One puzzle: the number of the grid in play and which cells (index 0..80) are open.
+struct Puzzle {
+    std::int16_t NumGrille = 0;
+    std::array<bool, kCellCount> open{};
+};
 
-// The level line under the board: text 13, the difficulty's name, then the hint (text 11).
-std::string LevelLine(const std::string& difficultyName);
+// Draws a grid number, then openedCellCount(position) distinct random cells to open.
+// Nothing when `position` is not a difficulty.
+std::optional<Puzzle> MakePuzzle(Random& random, std::int16_t position);
 
 } // namespace taremo

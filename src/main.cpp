@@ -1,9 +1,8 @@
 // The program's entry: restore the stored choices, then show the first window.
-#include "app/command_line.h"
+#include "command_line.h"
 #include "app/qt_paths.h"
 #include "app/qt_sharp_picture.h"
 #include "app/startup.h"
-#include "lang/frm_langue.h"
 #include "mainwin/frm_main.h"
 
 #include <QApplication>
@@ -65,13 +64,7 @@ int main(int argc, char* argv[])
     // The one icon of every window, the main window's included.
     QApplication::setWindowIcon(taremo::gameIcon());
 
-    if (taremo::Main(taremo::settingsDir(), taremo::gameState()) == taremo::FirstWindow::Main) {
-        taremo::frmMain().show();
-        // Asked for at once, so that the keys reach the game even with no window manager.
-        taremo::frmMain().activateWindow();
-    } else {
-        taremo::showLanguageDialogFirstStart();
-    }
+    taremo::startGame(taremo::Main(taremo::settingsDir(), taremo::gameState()));
     const int status = QApplication::exec();
     // The main window must go while the toolkit is still there, not among the static objects.
     taremo::unloadFrmMain();

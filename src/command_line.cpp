@@ -1,5 +1,5 @@
 // The answers to --version and --help.
-#include "app/command_line.h"
+#include "command_line.h"
 
 #include "about/version.h"
 

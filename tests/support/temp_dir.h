@@ -4,19 +4,17 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
-#include <sstream>
 #include <string>
 
-namespace taremo::testing {
+namespace taremo::test {
 
 // The whole content of `file`, or "" when it cannot be read.
 inline std::string readBytes(const std::filesystem::path& file)
 {
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Writes `bytes` to `file` as they are, making its folder if need be.
@@ -34,28 +32,23 @@ public:
     TempDir()
     {
         static std::atomic<unsigned> serial{0};
-        const auto base = std::filesystem::temp_directory_path();
         do {
-            m_path = base / ("taremo_test_" + std::to_string(std::random_device{}()) + "_" +
-                             std::to_string(serial++));
+            m_path = std::filesystem::temp_directory_path() /
+                     ("taremo_test_" + std::to_string(std::random_device{}()) + "_" +
+                      std::to_string(serial++));
         } while (!std::filesystem::create_directory(m_path));
     }
     ~TempDir()
     {
+        namespace fs = std::filesystem;
         std::error_code error;
-        for (auto it = std::filesystem::recursive_directory_iterator(m_path, error);
-             !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+        fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, error);
+        for (auto it = fs::recursive_directory_iterator(m_path, error);
+             !error && it != fs::recursive_directory_iterator(); it.increment(error))
             if (it->is_directory(error) && !it->is_symlink(error))
-                std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                             std::filesystem::perm_options::add, error);
-        }
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, error);
-        std::filesystem::remove_all(m_path, error);
+                fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
+        fs::remove_all(m_path, error);
     }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
     const std::filesystem::path& path() const { return m_path; }
     std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
 
@@ -63,4 +56,4 @@ private:
     std::filesystem::path m_path;
 };
 
-} // namespace taremo::testing
+} // namespace taremo::test

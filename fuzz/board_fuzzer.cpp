@@ -1,11 +1,13 @@
 // Fuzzes the board's rules: every input is a game played as a stream of window events, and the
-// board's invariants are checked after each event.
+// board's invariants (the same rules the random-play test checks) are checked after each event,
+// with where the arrows and Tab lead and what the solution lookup gives for any numbers.
+#include "../tests/support/board_invariants.h"
+
 #include "mainwin/board.h"
 #include "puzzle/grid_catalogue.h"
 #include "puzzle/puzzle_maker.h"
 #include "puzzle/random.h"
 
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -14,16 +16,12 @@
 namespace taremo {
 namespace {
 
-[[noreturn]] void violated(const char* what, int index = -1)
+void check(bool ok, const std::string& what, int index = -1)
 {
-    std::fprintf(stderr, "board fuzzer: %s (cell %d)\n", what, index);
+    if (ok)
+        return;
+    std::fprintf(stderr, "board fuzzer: %s (cell %d)\n", what.c_str(), index);
     std::abort();
-}
-
-void check(bool ok, const char* what, int index = -1)
-{
-    if (!ok)
-        violated(what, index);
 }
 
 // The input read a byte at a time; 0 once it runs out.
@@ -40,40 +38,7 @@ private:
     std::size_t m_pos = 0;
 };
 
-enum class Event { NewGrid, Key, FieldText, Focus, Mouse, Answer, Finish, Arrow, Count };
-
-// The states a cell may be in once a grid is on the board.
-enum class Kind { Given, Open, Confirmed, Corrected, SettledPlain };
-
-bool isOneDigit(const std::string& text)
-{
-    return text.size() == 1 && text[0] >= '1' && text[0] <= '9';
-}
-
-Kind kindOf(const Board& board, int i)
-{
-    const Cell& c = board.cell(i);
-    check(c.fore == kWindowText || c.fore == kRed, "text neither in the normal colour nor red", i);
-    if (c.enabled) {
-        check(c.back == kWindowBackground, "an open cell has a colour", i);
-        check(c.text.empty() || isOneDigit(c.text), "an open cell holds more than a digit", i);
-        return Kind::Open;
-    }
-    check(c.text == board.solutionText(i), "a settled cell does not show its solution", i);
-    switch (c.back) {
-    case kCyan:
-        return Kind::Given;
-    case kGreen:
-        check(c.fore == kWindowText, "a green cell has red text", i);
-        return Kind::Confirmed;
-    case kRed:
-        return Kind::Corrected;
-    case kWindowBackground:
-        return Kind::SettledPlain;
-    default:
-        violated("a settled cell in an unknown colour", i);
-    }
-}
+enum class Event { NewGrid, Key, FieldText, Focus, Mouse, Answer, Finish, Arrow, Tab, Lookup, Count };
 
 // The board as the main window drives it: the window's own guards (a disabled field takes no
 // focus and no mouse, the answer lives in the menu a click opens, a disabled finish command
@@ -83,28 +48,28 @@ public:
     void play(Events& events)
     {
         newGrid(events); // the board is hidden until the first grid
+        checkRules();
         while (events.more()) {
-            m_before = snapshot();
             const auto event = static_cast<Event>(events.next() % static_cast<int>(Event::Count));
             const bool menuWasOpen = m_menuOpen;
             m_menuOpen = false; // whatever comes next closes the menu
+            m_played = {};
             apply(event, events, menuWasOpen);
-            checkInvariants(event);
+            checkRules();
         }
     }
 
 private:
-    using Cells = std::array<Cell, kCellCount>;
-
-    Cells snapshot() const
+    void checkRules()
     {
-        Cells cells;
-        for (int i = 0; i < kCellCount; ++i)
-            cells[static_cast<std::size_t>(i)] = m_board.cell(i);
-        return cells;
+        const std::string broken = m_rules.after(m_played);
+        check(broken.empty(), broken);
+        check(m_state.SansAssistance == m_assistance, "the assistance switch moved during play");
+        check(m_board.Termine() == (m_board.nextOpenCell(0, 1) < 0),
+              "Termine() disagrees with the open cells");
+        // A new grid enables finishing; finishing, or the message of a win by a key, disables it.
+        check(m_board.finirEnabled() == m_finirExpected, "the finish command in the wrong state");
     }
-
-    const Cell& before(int i) const { return m_before[static_cast<std::size_t>(i)]; }
 
     void apply(Event event, Events& events, bool menuWasOpen)
     {
@@ -117,6 +82,8 @@ private:
         case Event::Answer: if (menuWasOpen) answer(); break;
         case Event::Finish: if (m_board.finirEnabled()) finish(); break;
         case Event::Arrow: arrow(events.cell(), events.next() % 4); break;
+        case Event::Tab: tab(events.cell(), events.next() % 2 == 0 ? 1 : -1); break;
+        case Event::Lookup: lookup(number(events), number(events)); break;
         case Event::Count: break;
         }
     }
@@ -128,34 +95,27 @@ private:
         const bool assisted = events.next() % 2 == 0;
         for (int skip = events.next(); skip > 0; --skip)
             m_random.next(); // draws set aside, so that every input need not start on one grid
-        check(MakePuzzle(m_board, m_random, level), "no puzzle at a valid level");
+        const auto puzzle = MakePuzzle(m_random, level);
+        check(puzzle.has_value(), "no puzzle at a valid level");
         m_state.SansAssistance = assisted ? kFalse : kTrue;
         m_assistance = m_state.SansAssistance;
+        m_board.newPuzzle(*puzzle);
+        m_played.kind = test::Played::NewGrid;
         m_finirExpected = true;
         int open = 0;
-        for (int i = 0; i < kCellCount; ++i) {
-            m_given[static_cast<std::size_t>(i)] = kindOf(m_board, i) == Kind::Given;
-            open += m_board.cell(i).enabled ? 1 : 0;
-        }
-        check(open == openedCellCount(level), "a new grid opened the wrong number of cells");
-        m_givenCells = snapshot();
-        if (!m_board.cell(m_board.CaseCourante()).enabled)
-            focus(firstOpenCell());
-    }
-
-    int firstOpenCell() const
-    {
         for (int i = 0; i < kCellCount; ++i)
-            if (m_board.cell(i).enabled)
-                return i;
-        return -1;
+            open += m_board.cell(i).enabled ? 1 : 0;
+        check(open == openedCellCount(level), "a new grid opened the wrong number of cells");
+        if (!m_board.cell(m_board.CaseCourante()).enabled)
+            focus(m_board.nextOpenCell(kCellCount - 1, 1));
     }
 
     void key(int index, std::uint8_t code)
     {
         const KeyResult result = m_board.txtCh_KeyPress(index, code);
+        m_played = {test::Played::Key, index, code, result.announce};
         if (result.announce == Announce::BravoThenDisableFinir) {
-            m_board.setFinirEnabled(false);
+            m_board.setFinirEnabled(false); // as the window does once the message is closed
             m_finirExpected = false;
         }
     }
@@ -185,14 +145,14 @@ private:
     void answer()
     {
         const int index = m_board.CaseCourante();
-        const Announce announce = m_board.mnuReponse_Click();
+        m_played = {test::Played::Answer, index, 0, m_board.mnuReponse_Click()};
         check(m_board.cell(index).back == kGreen, "the answer did not reveal its cell", index);
-        check((announce == Announce::Bravo) == m_board.Termine(), "the answer's announce is off");
     }
 
     void finish()
     {
         m_board.mnuFinir_Click();
+        m_played.kind = test::Played::Finish;
         m_finirExpected = false;
         check(m_board.Termine(), "finishing left a cell open");
     }
@@ -226,33 +186,41 @@ private:
         focus(target);
     }
 
-    void checkInvariants(Event event)
+    // Tab and Shift+Tab move to the next open cell in the order of the indexes, round the
+    // board, from whatever cell they start: none only when no cell is open.
+    void tab(int index, int step)
     {
-        const bool regrid = event == Event::NewGrid;
-        const bool finished = event == Event::Finish;
-        bool anyOpen = false;
-        for (int i = 0; i < kCellCount; ++i) {
-            const Cell& now = m_board.cell(i);
-            kindOf(m_board, i);
-            anyOpen = anyOpen || now.enabled;
-            check(!m_given[static_cast<std::size_t>(i)] ||
-                      now == m_givenCells[static_cast<std::size_t>(i)],
-                  "a given cell changed", i);
-            check(regrid || finished || before(i).enabled || now == before(i),
-                  "a settled cell changed", i);
+        const int target = m_board.nextOpenCell(index, step);
+        int expected = -1;
+        for (int k = 1; k <= kCellCount && expected < 0; ++k) {
+            const int candidate = (index + step * k + kCellCount) % kCellCount;
+            if (m_board.cell(candidate).enabled)
+                expected = candidate;
         }
-        check(m_board.Termine() == !anyOpen, "Termine() disagrees with the open cells");
-        check(m_board.finirEnabled() == m_finirExpected, "the finish command in the wrong state");
-        check(m_state.SansAssistance == m_assistance, "the assistance switch moved during play");
-        check(m_state.NumGrille >= 1 && m_state.NumGrille <= kGridCount, "no grid in play");
+        check(target == expected, "Tab led elsewhere than to the next open cell", index);
+        focus(target);
+    }
+
+    // A number near the catalogue's ranges, or any 16-bit one.
+    static std::int16_t number(Events& events)
+    {
+        const int low = events.next();
+        return static_cast<std::int16_t>(events.next() % 2 == 0 ? low - 2 : low << 8 | events.next());
+    }
+
+    // The solution lookup, asked anything: the catalogue's digit within its ranges, 0 outside.
+    void lookup(std::int16_t grid, std::int16_t cell)
+    {
+        const bool inRange = grid >= 1 && grid <= kGridCount && cell >= 1 && cell <= kCellCount;
+        const int expected = inRange ? GridDigits(grid)[static_cast<std::size_t>(cell - 1)] - '0' : 0;
+        check(Solution(grid, cell) == expected, "the lookup of grid " + std::to_string(grid), cell);
     }
 
     GameState m_state;
     Board m_board{m_state};
+    test::BoardRules m_rules{m_board};
+    test::Played m_played;
     Random m_random{[] { return std::uint64_t{0x7A2E40}; }}; // a pinned clock: runs replay
-    Cells m_before{};
-    Cells m_givenCells{};
-    std::array<bool, kCellCount> m_given{};
     std::int16_t m_assistance = kFalse;
     bool m_finirExpected = false;
     bool m_menuOpen = false;

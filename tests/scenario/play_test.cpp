@@ -1,54 +1,34 @@
-// Whole games on the core: a pinned generator, a puzzle, a script of keys, the outcome.
-#include "puzzle/puzzle_maker.h"
-#include "support/board_fixture.h"
+// A whole game on the core: a pinned generator, its puzzle on the board, the player's keys and
+// the outcome. Games with assistance are played by the random-play test and the board fuzzer.
+#include "support/board_invariants.h"
+
 #include <gtest/gtest.h>
 
-namespace taremo {
-namespace {
+using namespace taremo;
 
-// A pinned game; type() keys the right or a wrong digit into its n-th open cell.
-struct Game {
-    GameState state;
-    Board board{state};
+// Without assistance: two wrong digits, every other cell right, then the two put right. Only the
+// last key wins, and the cells stay open.
+TEST(Play, UnassistedGameIsWonByTheKeyThatLeavesEveryCellRight)
+{
+    GameState state{.SansAssistance = kTrue};
+    Board board(state);
+    Random random([] { return 123456789u; });
+    const Puzzle puzzle = MakePuzzle(random, 1).value();
+    board.newPuzzle(puzzle);
     std::vector<int> open;
-    Game(bool assisted, std::int16_t level)
-    {
-        state.SansAssistance = assisted ? kFalse : kTrue;
-        Random random{[] { return 123456789u; }};
-        MakePuzzle(board, random, level);
-        open = testing::openCells(board);
-    }
-    const Cell& cell(std::size_t n) const { return board.cell(open[n]); }
-    std::string right(std::size_t n) const { return testing::digitOf(open[n], state.NumGrille); }
-    Announce type(std::size_t n, bool good)
-    {
-        const char key = good ? right(n)[0] : testing::wrongDigitOf(open[n], state.NumGrille);
-        return board.txtCh_KeyPress(open[n], key).announce;
-    }
-};
-
-TEST(Play, AssistedGameIsWonWhenTheLastCellSettles)
-{
-    Game game(true, 3);
-    game.board.txtCh_MouseDown(game.open[0], 1);
-    ASSERT_TRUE(game.board.txtCh_MouseDown(game.open[0], 1)) << "a second press opens the menu";
-    EXPECT_EQ(game.board.mnuReponse_Click(), Announce::None) << "the answer settles one cell";
-    EXPECT_EQ(game.type(1, false), Announce::None);
-    for (std::size_t n = 2; n < game.open.size(); ++n)
-        EXPECT_EQ(game.type(n, true), Announce::None) << "a wrong digit is still open";
-    EXPECT_EQ(game.type(1, true), Announce::BravoThenDisableFinir);
+    for (int i = 0; i < kCellCount; ++i)
+        if (puzzle.open.at(static_cast<std::size_t>(i)))
+            open.push_back(i);
+    const auto type = [&](std::size_t n, bool right) {
+        const int i = open[n];
+        const char key =
+            right ? test::digitOf(i, puzzle.NumGrille)[0] : test::wrongDigitOf(i, puzzle.NumGrille);
+        return board.txtCh_KeyPress(i, key).announce;
+    };
+    for (std::size_t n = 0; n < open.size(); ++n)
+        EXPECT_EQ(type(n, n >= 2), Announce::None) << "a wrong digit is still there";
+    EXPECT_EQ(board.cell(open[1]).fore, kRed) << "the full board's check marks every wrong digit";
+    EXPECT_EQ(type(0, true), Announce::None);
+    EXPECT_EQ(type(1, true), Announce::BravoThenDisableFinir);
+    EXPECT_FALSE(board.Termine());
 }
-
-TEST(Play, UnassistedGameIsWonOnlyWhenFullAndRight)
-{
-    Game game(false, 1);
-    game.type(0, false);
-    for (std::size_t n = 1; n < game.open.size(); ++n)
-        EXPECT_EQ(game.type(n, true), Announce::None);
-    EXPECT_EQ(game.cell(0).fore, kRed) << "the full board's check marks the wrong digit";
-    EXPECT_EQ(game.type(0, true), Announce::BravoThenDisableFinir);
-    EXPECT_FALSE(game.board.Termine()) << "the cells stay open after the win";
-}
-
-} // namespace
-} // namespace taremo

@@ -18,11 +18,15 @@ corpora=("$work/corpus" "$seeds")
 make_big_seeds() {
     local big=$1
     mkdir -p "$big"
-    [[ -s $big/far-section ]] && return # made last
+    [[ -s $big/split-line-ending ]] && return # made last
     { printf '[LastOpen]\r\nLanguage='; head -c 3000000 /dev/zero | tr '\0' 7; printf '\r\n'; } \
         >"$big/long-value"
     head -c 2000000 /dev/zero | tr '\0' '\r' >"$big/cr-only"
     { head -c 1500000 < <(yes x); printf '[Niveau]\nNiveauChoisi=2\n'; } >"$big/far-section"
+    # The first 64 KiB read ends between a CR and its LF; the key is then the 200th line, the
+    # last the reader looks at, so an LF taken for a line of its own would lose it.
+    { printf '[LastOpen]\r\n'; head -c 65523 /dev/zero | tr '\0' y; printf '\r\nx%d' $(seq 198)
+      printf '\r\nLanguage=7\r\n'; } >"$big/split-line-ending"
 }
 
 case $target in

@@ -114,7 +114,8 @@ void checkNumbers(std::string_view text)
     }
 }
 
-void lookUp(const std::string& section, const std::string& key, std::int16_t matchLength)
+void lookUp(std::string_view bytes, const std::string& section, const std::string& key,
+            std::int16_t matchLength)
 {
     const std::int16_t asked = matchLength;
     std::string value;
@@ -126,6 +127,11 @@ void lookUp(const std::string& section, const std::string& key, std::int16_t mat
     check(value.size() <= kLongestValue, "a value longer than a line may be");
     check(value.find_first_of("\r\n") == std::string::npos, "a value runs over a line ending");
     check(asked != 0 || matchLength >= 0, "the key's length came back negative");
+    // The file, read a chunk at a time, goes by the same rules as its whole text at once.
+    std::int16_t textMatchLength = asked;
+    check(LireIniText(section, key, bytes, textMatchLength) == value &&
+              textMatchLength == matchLength,
+          "the file and its text read differently");
     checkNumbers(value);
 }
 
@@ -144,7 +150,7 @@ void lookUpOwnNames(std::string_view bytes)
     const auto second = lineAt(first.size() + 1);
     const auto key = second.substr(0, std::min(second.find('='), kLongestName));
     const auto pick = bytes.empty() ? 0 : static_cast<unsigned char>(bytes.back());
-    lookUp(std::string(section), std::string(key), static_cast<std::int16_t>(pick % 16 - 2));
+    lookUp(bytes, std::string(section), std::string(key), static_cast<std::int16_t>(pick % 16 - 2));
 }
 
 } // namespace
@@ -162,8 +168,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace taremo;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     writeFile(settingsFile(), bytes);
-    lookUp(kStartSection, kStartKey, 0);
-    lookUp(kNiveauSection, kNiveauKey, 0);
+    lookUp(bytes, kStartSection, kStartKey, 0);
+    lookUp(bytes, kNiveauSection, kNiveauKey, 0);
     lookUpOwnNames(bytes);
     return 0;
 }

@@ -1,0 +1,56 @@
+// Where the settings go: the game's folder when it is the player's and no install, else the
+// player's own folder, which follows the XDG rules on Linux and is %APPDATA%\Taremo on Windows.
+#include "app/settings_place.h"
+
+#include "support/temp_dir.h"
+
+#include <cstdlib>
+#include <optional>
+
+#include <gtest/gtest.h>
+
+using namespace taremo;
+
+namespace fs = std::filesystem;
+
+#ifndef _WIN32
+// Sets an environment variable for one test.
+struct ScopedEnv {
+    ScopedEnv(const char* name, const char* value) : m_name(name)
+    {
+        if (const char* old = std::getenv(name))
+            m_old = old;
+        set(value);
+    }
+    ~ScopedEnv() { m_old ? set(m_old->c_str()) : ::unsetenv(m_name); }
+    int set(const char* value) { return ::setenv(m_name, value, 1); }
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+#endif
+
+TEST(SettingsPlace, GameFolderWhenItIsThePlayersAndNoInstallElseThePlayersOwn)
+{
+    test::TempDir root;
+#ifdef _WIN32
+    const fs::path own = fs::path(_wgetenv(L"APPDATA")) / "Taremo";
+#else
+    const ScopedEnv home("HOME", root.path().c_str());
+    ScopedEnv config("XDG_CONFIG_HOME", "relative/config"); // not absolute: ignored
+    EXPECT_EQ(userSettingsFolder(), root / ".config/taremo");
+    config.set((root / "config").c_str());
+    const fs::path own = root / "config/taremo";
+#endif
+    EXPECT_EQ(userSettingsFolder(), own);
+    const fs::path portable = root.path() / fs::path(u8"Jeu \u00e9\u03b1\u65e5");
+    const fs::path installed = root / "usr/games", readOnly = root / "read-only";
+    for (const fs::path& folder : {portable, installed, readOnly})
+        fs::create_directories(folder);
+    test::writeBytes(root / "usr/share/metainfo" / (std::string(kAppId) + ".metainfo.xml"), "");
+    fs::permissions(readOnly, fs::perms(0555)); // root too keeps out of a folder marked so
+    EXPECT_EQ(settingsFolder(portable), portable);
+    EXPECT_EQ(settingsFolder(installed), own);
+#ifndef _WIN32 // Windows ignores the mark on folders
+    EXPECT_EQ(settingsFolder(readOnly), own);
+#endif
+}

@@ -1,143 +1,126 @@
-// The About box's version, and the rating link against a private desktop with a stand-in
-// browser, each run in a process of its own, as GIO reads the desktop's folders once per process.
+// The rating link against a stand-in browser on a private desktop: GIO's folders on Linux,
+// wine's registry on Windows. The same clicks come to the same outcomes on both.
 #include "about/rating_link.h"
-#include "about/version.h"
 
 #include "support/temp_dir.h"
 
 #include <chrono>
-#include <cstdio>
 #include <thread>
 
 #include <gtest/gtest.h>
-
-namespace taremo {
-namespace {
-
-TEST(Version, MinorAndRevisionFollowTheDotUnpadded)
-{
-    EXPECT_EQ(formatVersion(1, 0, 12), "1.012");
-    EXPECT_EQ(formatVersion(10, 12, 0), "10.120");
-    const auto version = programVersion();
 #ifdef _WIN32
-    // Read from this program's own version resource, which differs from the game's.
-    EXPECT_EQ(formatVersion(version.major, version.minor, version.revision), "1.012");
+#include <windows.h>
 #else
-    // The build's own numbers, 2.5.7.
-    EXPECT_EQ(formatVersion(version.major, version.minor, version.revision), "2.57");
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
-}
 
-#ifndef _WIN32 // the private desktop is a Linux one and its browser a shell script
+using namespace taremo;
+
 namespace fs = std::filesystem;
-using namespace testing;
+using namespace std::string_literals;
 
-const std::string kNoBrowser = "Browser Not Found: Could not find associated Browser";
-const std::string kNotOpened = "URL Failed: Web Page not Opened";
-// The rating page as the browser must get it: one argument, its space as it stands.
-const std::string kAddress = "http://www.example.com/vote.asp?I=4127&L=Taremo Pro";
+enum Step { Click, Plant, RemoveBrowser };
 
-class RatingLinkTest : public ::testing::Test {
-protected:
-    RatingLinkTest()
-    {
-        fs::create_directories(m_game);
-        fs::create_directories(m_root / "config");
-        // The system's content types, without the system's programs.
-        fs::create_directories(m_root / "system");
-        fs::create_directory_symlink("/usr/share/mime", m_root / "system" / "mime");
-        // Records its arguments, one a line after their count, and the wrapper's variable.
-        fs::permissions(writeBytes(m_browser, "#!/bin/sh\nprintf '%s\\n' \"$WRAPPED\" $# \"$@\""
-                                              " > \"$0.$$\"; mv \"$0.$$\" \"$0.args\"\n"),
-                        fs::perms(0755));
-    }
-
-    // A desktop entry for the stand-in browser, for the given types, run as `exec` says.
-    void installBrowser(const std::string& exec, const std::string& types = "text/html;")
-    {
-        writeBytes(m_root / "data/applications/stand-in.desktop",
-                   "[Desktop Entry]\nType=Application\nName=Stand-in\nExec=" + exec +
-                       "\nMimeType=" + types + "\n");
-    }
-    void setDefault(const std::string& type)
-    {
-        writeBytes(m_root / "config/mimeapps.list",
-                   "[Default Applications]\n" + type + "=stand-in.desktop\n");
-    }
-
-    // Runs the steps in a fresh process against the private desktop; one line a click.
-    std::string run(const std::string& steps)
-    {
-        const std::string command =
-            "env -u DISPLAY -u WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent"
-            " XDG_DATA_HOME='" + (m_root / "data").string() + "' XDG_DATA_DIRS='" +
-            (m_root / "system").string() + "' XDG_CONFIG_HOME='" + (m_root / "config").string() +
-            "' XDG_CONFIG_DIRS='" + (m_root / "none").string() + "' '" TAREMO_OPEN_LINK "' '" +
-            m_game.string() + "' " + steps;
-        std::string output;
-        if (std::FILE* pipe = ::popen(command.c_str(), "r")) {
-            char buffer[256];
-            while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
-                output += buffer;
-            ::pclose(pipe);
-        }
-        return output;
-    }
-    std::string browserArguments() // it runs detached: wait for it a little
-    {
-        const fs::path args = m_browser.string() + ".args";
-        for (int i = 0; i < 250 && !fs::exists(args); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        const std::string arguments = readBytes(args);
-        fs::remove(args);
-        return arguments;
-    }
-
-    TempDir m_root;
-    fs::path m_game = m_root / "game", m_page = m_game / kTempPageName;
-    fs::path m_browser = m_root / "bin" / "stand-in browser";
-};
-
-TEST_F(RatingLinkTest, WrappedBrowserGetsTheAddressAsItsLastSingleArgumentAndIsFoundOnce)
+// One test, as wine's registry is one for all the tests it runs at once.
+TEST(RatingLink, BrowserIsFoundOnceAndGetsTheAddressAsOneArgumentOrTheLinkSaysWhyNot)
 {
-    installBrowser("env WRAPPED=yes \"" + m_browser.string() + "\" --new-window %u");
-    setDefault("text/html");
-    // The second click must not write the page again, which would replace the player's file.
-    EXPECT_EQ(run("click plant click"), "opened\nopened\n");
-    const std::string once = std::string("yes\n2\n--new-window\n") + kAddress + "\n";
-    EXPECT_EQ(browserArguments(), once);
-    EXPECT_EQ(readBytes(m_page), "mine");
-    fs::remove(m_page);
-    EXPECT_EQ(run("click"), "opened\n");
-    EXPECT_EQ(browserArguments(), once);
-    EXPECT_FALSE(fs::exists(fs::symlink_status(m_page)));
-}
-
-TEST_F(RatingLinkTest, WithoutAWebPageHandlerTheHttpHandlerOpensTheAddress)
-{
-    installBrowser("'" + m_browser.string() + "' %U", "x-scheme-handler/http;");
-    setDefault("x-scheme-handler/http");
-    EXPECT_EQ(run("click"), "opened\n");
-    EXPECT_EQ(browserArguments(), std::string("\n1\n") + kAddress + "\n");
-}
-
-TEST_F(RatingLinkTest, NoHandlerNoPageOrAProgramGoneIsToldAndTriedAgainOnTheNextClick)
-{
-    // After a failed look-up the next click writes the page afresh, over the planted file.
-    EXPECT_EQ(run("click plant click"), kNoBrowser + "\n" + kNoBrowser + "\n");
-    EXPECT_FALSE(fs::exists(fs::symlink_status(m_page)));
-    installBrowser("'" + m_browser.string() + "' %u");
-    setDefault("text/html");
-    fs::create_directories(m_page); // nothing can be written at its name
-    EXPECT_EQ(run("click"), kNoBrowser + "\n");
-    fs::remove(m_page);
-    const std::string gone = "wait='" + m_browser.string() + ".args' rm='" + m_browser.string() + "'";
-    EXPECT_EQ(run("click " + gone + " click click"),
-              "opened\n" + kNotOpened + "\n" + kNotOpened + "\n");
-    EXPECT_EQ(browserArguments(), std::string("\n1\n") + kAddress + "\n");
-    EXPECT_EQ(run("click"), kNoBrowser + "\n") << "the program has gone";
-}
-
+    test::TempDir root;
+    const fs::path game = root.path(), page = game / kTempPageName;
+#ifdef _WIN32
+    if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+        GTEST_SKIP() << "registers a stand-in browser for web pages: in wine's registry only";
+    const fs::path browser = root / "stand-in browser.exe";
+    wchar_t self[MAX_PATH + 1] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    fs::copy_file(fs::path(self).parent_path() / "stand_in_browser.exe", browser);
+    // The default value of a key under HKEY_CLASSES_ROOT, where the look-up reads.
+    const auto setClass = [](const wchar_t* key, const std::wstring& value) {
+        const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+        RegSetKeyValueW(HKEY_CLASSES_ROOT, key, nullptr, REG_SZ, value.c_str(), bytes);
+    };
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"TaremoTest.Page"); // whatever an earlier run left
+    setClass(L".htm", L"TaremoTest.Page");
+    const auto installBrowser = [&](const char*, const char*) {
+        setClass(L"TaremoTest.Page\\shell\\open\\command",
+                 L"\"" + browser.wstring() + L"\" \"%1\"");
+    };
+#else
+    // Writes its arguments, one a line after their count, to "browser-args" beside itself.
+    const fs::path browser = test::writeBytes(root / "bin" / "stand-in browser",
+                                              "#!/bin/sh\nprintf '%s\\n' $# \"$@\" > \"$0.$$\"\n"
+                                              "mv \"$0.$$\" \"${0%/*}/browser-args\"\n");
+    fs::permissions(browser, fs::perms(0755));
+    // This desktop knows a web page by its content alone: the page must say what it is.
+    test::writeBytes(root / "system/mime/magic",
+                     "MIME-Magic\0\n[50:text/html]\n>0=\0\5<HTML+64\n"s);
+    // The stand-in as the program for `type`, started through `wrapper` ("env " or none).
+    const auto installBrowser = [&](const std::string& type, const std::string& wrapper) {
+        test::writeBytes(root / "data/applications/stand-in.desktop",
+                         "[Desktop Entry]\nType=Application\nName=Stand-in\nExec=" + wrapper + "'" +
+                             browser.string() + "' %u\nMimeType=" + type + ";\n");
+        test::writeBytes(root / "config/mimeapps.list",
+                         "[Default Applications]\n" + type + "=stand-in.desktop\n");
+    };
 #endif
-} // namespace
-} // namespace taremo
+    // What the steps come to with a new link, each "opened" followed by what the browser got.
+    // On Linux they run in a process of their own, whose GIO reads the private desktop afresh.
+    const auto withNewLink = [&](std::initializer_list<Step> steps) {
+        const fs::path said = root / "said", arguments = browser.parent_path() / "browser-args";
+        fs::remove(said);
+#ifndef _WIN32
+        if (const pid_t child = ::fork(); child != 0) {
+            ::waitpid(child, nullptr, 0);
+            return test::readBytes(said);
+        }
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent", 1);
+        for (const auto& [name, folder] : {std::pair{"XDG_DATA_HOME", "data"},
+                                           {"XDG_DATA_DIRS", "system"},
+                                           {"XDG_CONFIG_HOME", "config"},
+                                           {"XDG_CONFIG_DIRS", "none"}})
+            ::setenv(name, (root / folder).c_str(), 1);
+#endif
+        RatingLink link;
+        std::string text;
+        for (const Step step : steps) {
+            if (step == Plant) {
+                test::writeBytes(page, "mine");
+            } else if (step == RemoveBrowser) {
+                fs::remove(browser);
+            } else if (const LinkOutcome outcome = link.open(game); outcome.message) {
+                text += outcome.message->title + ": " + outcome.message->text + "\n";
+            } else { // the browser runs apart from the link: wait for it a little
+                for (int i = 0; i < 250 && !fs::exists(arguments); ++i)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+                text += "opened\n" + test::readBytes(arguments);
+                fs::remove(arguments);
+            }
+        }
+        test::writeBytes(said, text);
+#ifndef _WIN32
+        ::_exit(0);
+#endif
+        return text;
+    };
+    const std::string opened = "opened\n1\nhttp://www.example.com/vote.asp?I=4127&L=Taremo Pro\n";
+    const std::string noBrowser = "Browser Not Found: Could not find associated Browser\n";
+
+    // After a failed look-up the next click writes the page afresh, over the planted file.
+    EXPECT_EQ(withNewLink({Click, Plant, Click}), noBrowser + noBrowser);
+    installBrowser("text/html", "env ");
+    const auto precious = test::writeBytes(root / "precious", "keep");
+#ifndef _WIN32 // a link planted at the page's name is replaced, never written through
+    fs::create_symlink(precious, page);
+#endif
+    // Found once: the second click must not write the page again over the player's file.
+    EXPECT_EQ(withNewLink({Click, Plant, Click}), opened + opened);
+    EXPECT_EQ(test::readBytes(page), "mine");
+    EXPECT_EQ(test::readBytes(precious), "keep");
+#ifndef _WIN32 // without a program for web pages, the one for http addresses
+    installBrowser("x-scheme-handler/http", "");
+#endif
+    // A browser gone since the look-up stays the one known, and the link says it failed.
+    EXPECT_EQ(withNewLink({Click, RemoveBrowser, Click, Click}),
+              opened + "URL Failed: Web Page not Opened\nURL Failed: Web Page not Opened\n");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(page))) << "the page was left";
+}

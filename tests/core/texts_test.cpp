@@ -1,5 +1,5 @@
 // The numbered texts, as bytes so that a source saved in another encoding cannot pass, and the
-// desktop's language read from locale names and the environment.
+// level line under the board made of them; and the desktop's language, read from its locale.
 #include "lang/desktop_language.h"
 #include "lang/texts.h"
 
@@ -7,83 +7,43 @@
 
 #include <cmath>
 #include <map>
-#include <string>
 #include <tuple>
 
 #include <gtest/gtest.h>
 
-namespace taremo {
-namespace {
+using namespace taremo;
 
-std::string sp(std::size_t count) { return std::string(count, ' '); }
-
-TEST(Traduction, ExactTexts)
+TEST(Traduction, ExactTextsOnlyForExactCodesAndNumbersAndTheLevelLineMadeOfThem)
 {
-    const std::tuple<float, std::int16_t, std::string> cases[] = {
+    const std::tuple<float, std::int16_t, std::string> rows[] = {
+        {1, 3, "Finish the railing"},
         {1, 7, "R\xC3\xA9ponse"}, // the English menu has always said it in French
-        {3, 8, "&Bez\xC3\xBCglich"},
-        {5, 22, "\xC2\xA1 Bravo!"},
+        {4, 14, "Annullare"},
         {4, 22, "Applauso!"},
-        {1, 31, "F2 New railing" + sp(13) + "F4 Finish the railing" + sp(5) + "F3 Exit"},
-        {2, 31, "F2 Nouvelle Grille" + sp(5) + "F4 Finir la grille" + sp(9) + "F3 Quitter"},
-        {3, 31, "F2 Neu Gitter" + sp(13) + "F4 Gitter beenden" + sp(6) + "F3 Verlassen"},
-        {4, 31, "F2 Nuovo griglia" + sp(9) + "F4 Finire la griglia" + sp(9) + "F3 Lasciare"},
-        {5, 31, "F2 Nuevo verja" + sp(9) + "F4 Acabar la verja" + sp(7) + "F3 Irse"},
-    };
-    for (auto [langue, number, expected] : cases)
+        {1, 31, "F2 New railing" + std::string(13, ' ') + "F4 Finish the railing     F3 Exit"}};
+    for (auto [langue, number, expected] : rows)
         EXPECT_EQ(Traduction(langue, number), expected) << langue << " #" << number;
-}
-
-TEST(Traduction, InexactCodesAndNumbersWithoutATextGiveNothingAndZeroBecomesEnglish)
-{
     for (float langue : {2.5f, 6.0f, std::nanf(""), std::nextafter(1.0f, 0.0f)})
         EXPECT_EQ(Traduction(langue, 1), "") << langue;
-    for (float langue : {1.0f, 5.0f})
-        for (std::int16_t number : {-1, 0, 5, 10, 23, 29, 32, 32767})
-            EXPECT_EQ(Traduction(langue, number), "") << langue << " #" << number;
-    const float saved = gameState().Langue;
+    for (float langue = 5; std::int16_t number : {-1, 0, 5, 10, 23, 29, 32})
+        EXPECT_EQ(Traduction(langue, number), "") << number;
+    // The level line is made of texts 13, 16 to 21 and 11, in English until a language is chosen.
     gameState().Langue = 0.0f;
-    EXPECT_EQ(Traduction(14), "Cancel");
-    EXPECT_EQ(gameState().Langue, 1.0f); // and stays English
-    gameState().Langue = saved;
+    EXPECT_EQ(LevelLine(5), "Level Expert       Click in a compartment to have the answer");
+    EXPECT_EQ(gameState().Langue, 1.0f) << "English from then on";
 }
 
-TEST(DesktopLanguage, LocaleNamesGiveTheirFlagWhateverFollowsTheLanguage)
+// The first of LC_ALL, LC_MESSAGES and LANG that is set, after the first language of LANGUAGE
+// that the game knows, unless that locale is C.
+TEST(DesktopLanguage, LocaleVariablesAreReadInTheCLibrarysOrder)
 {
-    const std::pair<const char*, int> rows[] = {
-        {"en", 0}, {"fr_FR.UTF-8", 1}, {"de_CH", 2}, {"it_IT@euro", 3}, {"es_MX.utf8", 4},
-        {"FR_be", 1}, {"eng", -1}, {"e", -1}, {"pt_BR", -1}, {"C", -1}, {"", -1}};
-    for (const auto& [locale, flag] : rows)
-        EXPECT_EQ(flagOfLocale(locale), flag) << locale;
-}
-
-TEST(DesktopLanguage, EnvironmentIsReadInTheCLibrarysOrder)
-{
-    using Environment = std::map<std::string, std::string>;
-    const struct {
-        const char* name;
-        Environment environment;
-        int flag;
-    } rows[] = {
-        {"nothing set", {}, 0},
-        {"LANG alone", {{"LANG", "it_IT.UTF-8"}}, 3},
-        {"LC_MESSAGES before LANG", {{"LC_MESSAGES", "de_DE"}, {"LANG", "fr_FR"}}, 2},
-        {"LC_ALL before both", {{"LC_ALL", "es_ES"}, {"LC_MESSAGES", "de_DE"}}, 4},
-        {"empty counts as unset", {{"LC_ALL", ""}, {"LANG", "fr_FR"}}, 1},
-        {"LANGUAGE before LC_ALL", {{"LANGUAGE", "de"}, {"LC_ALL", "fr_FR"}}, 2},
-        {"first known of LANGUAGE", {{"LANGUAGE", "pt:nl:it:fr"}, {"LANG", "fr_FR"}}, 3},
-        {"LANGUAGE knows none", {{"LANGUAGE", "pt:nl"}, {"LANG", "fr_FR"}}, 1},
-        {"LANGUAGE unused under C", {{"LANGUAGE", "de"}, {"LANG", "C"}}, 0},
-        {"unknown locale", {{"LANG", "ja_JP.UTF-8"}}, 0},
+    const auto flag = [](std::map<std::string_view, const char*> set) {
+        return flagFromEnvironment(
+            [&](std::string_view name) { return set.count(name) ? set[name] : nullptr; });
     };
-    for (const auto& row : rows) {
-        const auto variable = [&](const char* name) -> const char* {
-            const auto found = row.environment.find(name);
-            return found == row.environment.end() ? nullptr : found->second.c_str();
-        };
-        EXPECT_EQ(flagFromEnvironment(variable), row.flag) << row.name;
-    }
+    EXPECT_EQ(flag({{"LC_ALL", "es_ES.utf8"}, {"LC_MESSAGES", "de"}, {"LANG", "fr_FR"}}), 4);
+    // An empty variable counts as unset.
+    EXPECT_EQ(flag({{"LC_ALL", ""}, {"LC_MESSAGES", "de_CH"}, {"LANG", "fr"}}), 2);
+    EXPECT_EQ(flag({{"LANGUAGE", "eng:pt_BR:it@euro:fr"}, {"LANG", "es"}}), 3);
+    EXPECT_EQ(flag({{"LANGUAGE", "de"}, {"LANG", "C"}}), kEnglishFlag);
 }
-
-} // namespace
-} // namespace taremo

@@ -167,6 +167,17 @@ def try_mutant(mutant, source, build_dir, jobs, log, others):
         path.write_text(original, encoding="utf-8")
 
 
+def code_lines(folder):
+    # Non-blank lines that are not // comments, in the C++ files below `folder`.
+    count = 0
+    for path in sorted(folder.rglob("*")):
+        if path.suffix in (".cpp", ".h") and path.is_file():
+            for line in path.read_text(encoding="utf-8", errors="replace").splitlines():
+                stripped = line.strip()
+                count += bool(stripped) and not stripped.startswith("//")
+    return count
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--scratch", default=os.environ.get("MUTATE_DIR", str(ROOT / "build-mutate")))
@@ -211,6 +222,8 @@ def main():
         caught += verdict == "caught"
     build(build_dir, ["all"], args.jobs, log)  # leave the scratch build as the source is
     print(f"{len(mutants)} faults in {time.monotonic() - started:.0f} s; log in {log}")
+    tests, code = code_lines(ROOT / "tests"), code_lines(ROOT / "src")
+    print(f"tests: {tests} lines of C++ against {code} in src/ ({100 * tests / code:.0f} %)")
     print(f"caught {caught} of {counted}")
     return 0 if caught == counted else 1
 

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-namespace taremo::testing {
+namespace taremo::test {
 
 // The whole content of `file`, or "" when it cannot be read.
 inline std::string readBytes(const std::filesystem::path& file)
@@ -63,4 +63,4 @@ private:
     std::filesystem::path m_path;
 };
 
-} // namespace taremo::testing
+} // namespace taremo::test

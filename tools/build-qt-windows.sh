@@ -5,8 +5,15 @@
 #   tools/build-qt-windows.sh [jobs]
 # The cache lives in $TAREMO_QT_CACHE (default ~/.cache/taremo), outside any build folder;
 # apt's configuration in $TAREMO_APT_DIR (default /etc/apt).
-set -euo pipefail
+set -eEuo pipefail
 shopt -s inherit_errexit
+# Whatever stops the script says which step it was in.
+step="preparing"
+on_error() {
+    local rc=$?
+    [[ $BASHPID != "$$" ]] || echo "build-qt-windows: $step failed (line $1, ${2%% *}, exit $rc)" >&2
+}
+trap 'on_error $LINENO "$BASH_COMMAND"' ERR
 fail() { echo "build-qt-windows: $*" >&2; exit 1; }
 here=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${1:-$(nproc 2>/dev/null || echo 2)}
@@ -28,7 +35,8 @@ options=(
     -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
     -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_md4c=OFF
 )
-compiler=$(x86_64-w64-mingw32-g++-posix -dumpfullversion)
+compiler=$(x86_64-w64-mingw32-g++-posix -dumpfullversion) ||
+    fail "no MinGW-w64 compiler x86_64-w64-mingw32-g++-posix: tools/ensure-deps.sh windows"
 key=$(printf '%s\n' "$version" "$compiler" "${options[@]}" | sha256sum | cut -c1-12)
 cache=${TAREMO_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/taremo}
 prefix=$cache/qt-$version-mingw64-static-$key
@@ -46,7 +54,9 @@ add_deb_src() {
     local list=$apt_dir/sources.list.d/taremo-deb-src
     [[ $(id -u) -eq 0 ]] || fail "adding deb-src entries needs root: run as root" \
         "'bash $here/tools/deb-src-list.sh $apt_dir $list && apt-get update', then this again"
+    step="writing deb-src entries to $list"
     bash "$here/tools/deb-src-list.sh" "$apt_dir" "$list"
+    step="apt-get update"
     apt-get update -qq >&2
 }
 
@@ -59,10 +69,12 @@ source_dir=
 fetch_source() {
     local src=$cache/source-$version
     if [[ ! -f $src/.complete ]]; then
+        step="fetching the qt6-base source"
         if ! get_source "$src"; then
             echo "build-qt-windows: apt-get source qt6-base failed ($(tail -1 "$src.log"));" \
                 "adding deb-src entries, updating apt's lists and trying again" >&2
             add_deb_src
+            step="fetching the qt6-base source"
             get_source "$src" ||
                 fail "apt-get source qt6-base failed again ($(tail -1 "$src.log")); see $src.log"
         fi
@@ -75,10 +87,13 @@ fetch_source() {
 fetch_source
 work=$cache/build-$version-$key
 rm -rf "$work" "$prefix"
+step="configuring Qt"
 cmake -S "$source_dir" -B "$work" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >&2
+step="building Qt"
 cmake --build "$work" -j "$jobs" >&2
+step="installing Qt into $prefix"
 cmake --install "$work" >&2
 touch "$prefix/.complete"
 rm -rf "$work"

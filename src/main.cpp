@@ -50,7 +50,7 @@ int main(int argc, char* argv[])
 {
     // Answered before anything of the toolkit, so that they need no display.
     if (const auto answer = taremo::answerCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc})) {
-        std::fputs(answer->text.c_str(), stdout);
+        taremo::printAnswer(*answer);
         return answer->status;
     }
     if (!displayAvailable()) {
@@ -64,7 +64,7 @@ int main(int argc, char* argv[])
     // The one icon of every window, the main window's included.
     QApplication::setWindowIcon(taremo::gameIcon());
 
-    taremo::startGame(taremo::Main(taremo::settingsDir(), taremo::gameState()));
+    taremo::startGame(taremo::Main(taremo::settingsDir(), taremo::gameState(), taremo::programDir()));
     const int status = QApplication::exec();
     // The main window must go while the toolkit is still there, not among the static objects.
     taremo::unloadFrmMain();

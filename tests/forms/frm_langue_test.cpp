@@ -1,9 +1,8 @@
 // The language dialog: at first start with the desktop's language offered, from the menu during a
-// game, and with start.ini unwritable; links planted where the game writes its files.
+// game, and with start.ini unwritable.
 #include "form_fixture.h"
 
 #include "about/frm_info.h"
-#include "about/rating_link.h"
 #include "lang/frm_langue.h"
 #include "lang/texts.h"
 #include <QLabel>
@@ -153,28 +152,6 @@ TEST_F(LanguageDialog, EachLanguageFromTheMenuRecaptionsTheGameButNotTheGridInPl
     for (int i = 0; i < kCellCount; ++i) {
         EXPECT_EQ(test::txtCh(main, i).text(), board[static_cast<std::size_t>(i)].first);
         ASSERT_TRUE(test::txtCh(main, i).palette() == board[static_cast<std::size_t>(i)].second);
-    }
-}
-
-TEST_F(LanguageDialog, LinkPlantedWhereTheGameWritesIsReplacedNotFollowed)
-{
-#ifdef _WIN32
-    GTEST_SKIP() << "needs symbolic links";
-#endif
-    const std::tuple<const char*, std::function<void()>, std::string> cases[] = {
-        {kNiveauIni, [] { frmMain().show(); gameState().NiveauChoisi = 4; frmMain().close(); },
-         "[Niveau]\r\nNiveauChoisi=4\r\n"},
-        {kStartIni, [] { frmMain().LanguageChosen(1); }, "[LastOpen]\r\nLanguage=2\r\n"},
-        {kTempPageName, [] { FrmInfo().lblVote_Click(); }, ""},
-    };
-    const auto precious = test::writeBytes(m_dir / "elsewhere/precious.txt", "precious\n");
-    for (const auto& [name, write, left] : cases) {
-        SCOPED_TRACE(name);
-        std::filesystem::create_symlink(precious, m_dir / name);
-        write();
-        EXPECT_EQ(readBytes(precious), "precious\n");
-        EXPECT_EQ(readBytes(m_dir / name), left);
-        unloadFrmMain();
     }
 }
 

@@ -6,7 +6,7 @@ set(layers
     "app/ini_file app/number app/game_state app/file_ops app/settings_place app/startup"
     "puzzle/grid_catalogue puzzle/grid_table"
     "puzzle/random puzzle/puzzle_maker"
-    "lang/texts lang/desktop_language"
+    "lang/texts lang/spoken lang/desktop_language"
     "mainwin/board"
     "about/version about/rating_link about/browser"
     "app/qt_fit_text app/qt_message_box app/qt_packed_picture app/qt_paths app/qt_plain_dialog \

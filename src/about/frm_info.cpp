@@ -8,6 +8,7 @@
 #include "app/qt_message_box.h"
 #include "app/qt_paths.h"
 #include "app/qt_sharp_picture.h"
+#include "lang/spoken.h"
 #include "lang/texts.h"
 
 #include <QFrame>
@@ -143,7 +144,7 @@ void RunsLabel::paintEvent(QPaintEvent*)
 FrmInfo::FrmInfo(QWidget* parent) : PlainDialog(parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
-    setAccessibleName(QStringLiteral("About"));
+    setAccessibleName(qs(SpokenText(Spoken::AboutBox)));
     // No title bar and no close box: the box is left through OK or the link only.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(px(6300), px(4830));
@@ -161,8 +162,8 @@ void FrmInfo::createFrame()
                      420);
     m_image1 = place(picture(m_frame1, ":/resources/about_emblem"), "Image1", 360, 360, 780,
                      795);
-    m_image2->setAccessibleName(QStringLiteral("Taremo"));
-    m_image1->setAccessibleName(QStringLiteral("Emblem: a red block of nine squares on black"));
+    m_image2->setAccessibleName(qs(SpokenText(Spoken::AboutTitle)));
+    m_image1->setAccessibleName(qs(SpokenText(Spoken::AboutEmblem)));
     m_label2 = place(new QLabel(QStringLiteral("© Taremo 2025–2026"), m_frame1), "Label2",
                      1920, 720, 2415, 375);
     m_label2->setFont(fontOf(kSansFamilies, 9.75));

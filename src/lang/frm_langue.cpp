@@ -1,6 +1,8 @@
 // The language dialog.
 #include "lang/frm_langue.h"
 
+#include "lang/spoken.h"
+
 
 #include <QFile>
 #include <QIcon>
@@ -61,7 +63,7 @@ FrmLangue::FrmLangue(Chosen chosen, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmLangue"));
     setWindowTitle(QString());
-    setAccessibleName(QStringLiteral("Language"));
+    setAccessibleName(QString::fromStdString(SpokenText(Spoken::LanguageDialog)));
     setWindowIcon(noIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);

@@ -9,6 +9,7 @@
 #include "app/qt_sharp_picture.h"
 #include "lang/desktop_language.h"
 #include "lang/frm_langue.h"
+#include "lang/spoken.h"
 #include "lang/texts.h"
 #include "mainwin/qt_cell_look.h"
 #include "puzzle/frm_new.h"
@@ -171,7 +172,6 @@ void FrmMain::createTitle(QWidget* central)
     m_image1 = new TitlePicture(*this, central);
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->resize(px(kPictureWidthTwips), px(kPictureHeightTwips));
-    m_image1->setAccessibleName(QStringLiteral("Title picture: click for a new grid"));
     m_image1->setCursor(Qt::PointingHandCursor);
 }
 
@@ -222,6 +222,12 @@ void FrmMain::ChangeLangue()
     m_mnuReponse->setText(qs(Traduction(7)));
     m_mnuApropos->setTitle(qs(Traduction(8)));
     m_mnuInfo->setText(qs(Traduction(9)));
+    // What a screen reader says of the title picture and the cells follows the language too.
+    m_image1->setAccessibleName(qs(SpokenText(Spoken::TitlePicture)));
+    if (m_txtCh[0] != nullptr) {
+        m_paintedOnce.fill(false);
+        repaintBoard();
+    }
 }
 
 void FrmMain::newGrid(const NewGridChoice& choice)

@@ -4,6 +4,7 @@
 #include "app/game_state.h"
 #include "app/qt_fit_text.h"
 #include "app/qt_message_box.h"
+#include "lang/spoken.h"
 #include "lang/texts.h"
 #include "puzzle/puzzle_maker.h"
 
@@ -35,7 +36,7 @@ FrmNew::FrmNew(QWidget* parent) : PlainDialog(parent)
     setObjectName(QStringLiteral("frmNew"));
     setWindowTitle(QString());
     // The caption stays empty; a screen reader still names the dialog.
-    setAccessibleName(QStringLiteral("New grid"));
+    setAccessibleName(qs(SpokenText(Spoken::NewGridDialog)));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(px(3840), px(1635));

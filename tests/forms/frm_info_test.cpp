@@ -27,7 +27,7 @@ TEST_F(AboutBox, RatingLinkFollowedByKeyOrClickClosesTheBoxWhateverComesOfIt)
         fs::permissions(test::writeBytes(m_dir / "bin/web", "#!/bin/sh\n"), webMode);
         m_messages.clear();
         whileModal<FrmInfo>([&] { test::action(main, "mnuInfo").trigger(); }, [&](FrmInfo& box) {
-            EXPECT_EQ(box.accessibleName(), "About");
+            EXPECT_EQ(box.accessibleName(), "À propos");
             EXPECT_FALSE(named(box, "Image1").accessibleName().isEmpty());
             EXPECT_FALSE(named(box, "Image2").accessibleName().isEmpty());
             QTest::keyClick(&box, Qt::Key_Escape);

@@ -4,7 +4,10 @@
 
 #include "about/frm_info.h"
 #include "lang/frm_langue.h"
+#include "lang/spoken.h"
 #include "lang/texts.h"
+#include "mainwin/qt_cell_look.h"
+#include <QAccessible>
 #include <QLabel>
 
 namespace taremo {
@@ -97,8 +100,9 @@ TEST_F(LanguageDialog, FirstStartClosedUnansweredEndsTheProgramWithoutWriting)
     EXPECT_FALSE(std::filesystem::exists(m_dir / "start.ini"));
 }
 
-// What a player reads of the texts in each language, chosen from the menu during a game: the
-// menus, the new-grid dialog and the About box, whose shortcut lines must each fit.
+// What a player reads and a screen reader says in each language, chosen from the menu during a
+// game: the menus, the cells, the new-grid dialog and the About box, whose shortcut lines must
+// each fit.
 TEST_F(LanguageDialog, EachLanguageFromTheMenuRecaptionsTheGameButNotTheGridInPlay)
 {
     FrmMain& main = showMain();
@@ -127,6 +131,10 @@ TEST_F(LanguageDialog, EachLanguageFromTheMenuRecaptionsTheGameButNotTheGridInPl
             menus << action(main, item).text();
         EXPECT_EQ(menus, texts({1, 6, 8, 2, 3, 4, 7, 9}));
         EXPECT_EQ(action(main, "Language").text(), "Change &Language") << "in every language";
+        const auto spoken = [](Spoken word) { return QString::fromStdString(SpokenText(word)); };
+        EXPECT_EQ(named(main, "Image1").accessibleName(), spoken(Spoken::TitlePicture));
+        for (const int i : {0, 40, 80})
+            EXPECT_EQ(test::txtCh(main, i).accessibleName(), cellAccessibleName(i, main.board().cell(i), false));
         whileModal<FrmNew>([&] { action(main, "mnuNew").trigger(); }, [&](FrmNew& dialog) {
             QStringList shown = {named<QLabel>(dialog, "Label1").text(),
                                  named<QPushButton>(dialog, "cmdUndo").text(),
@@ -134,6 +142,7 @@ TEST_F(LanguageDialog, EachLanguageFromTheMenuRecaptionsTheGameButNotTheGridInPl
             for (int i = 0; i < named<QComboBox>(dialog, "cmbChoix").count(); ++i)
                 shown << named<QComboBox>(dialog, "cmbChoix").itemText(i);
             EXPECT_EQ(shown, texts({12, 14, 15, 16, 17, 18, 19, 20, 21}));
+            EXPECT_EQ(dialog.accessibleName(), spoken(Spoken::NewGridDialog));
             named<QPushButton>(dialog, "cmdUndo").click();
         });
         whileModal<FrmInfo>([&] { action(main, "mnuInfo").trigger(); }, [&](FrmInfo& box) {
@@ -141,6 +150,12 @@ TEST_F(LanguageDialog, EachLanguageFromTheMenuRecaptionsTheGameButNotTheGridInPl
             auto& label3 = named<RunsLabel>(box, "Label3");
             EXPECT_EQ(QStringList({label4.text(), label3.text()}), texts({30, 31}));
             EXPECT_EQ(named<QLabel>(box, "lblVersion").text(), TAREMO_VERSION);
+            EXPECT_EQ(box.accessibleName(), spoken(Spoken::AboutBox));
+            for (const auto& [picture, word] : {std::pair{"Image1", Spoken::AboutEmblem}, {"Image2", Spoken::AboutTitle}}) {
+                QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(&named(box, picture));
+                EXPECT_EQ(seen->role(), QAccessible::Graphic);
+                EXPECT_EQ(seen->text(QAccessible::Name), spoken(word));
+            }
             EXPECT_LE(label4.fontMetrics().horizontalAdvance(label4.text()),
                       label4.contentsRect().width());
             EXPECT_EQ(label3.displayLines().size(), 3) << "one line per shortcut";

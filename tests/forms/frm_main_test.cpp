@@ -97,7 +97,7 @@ TEST_F(MainWindow, AFullRightGridIsWonOnceByAKeyWithOrWithoutAssistanceOrByTheAn
             typeDigit(main, i, i != open[0]); // all right but the first, which turns red
         EXPECT_EQ(txtCh(main, open[0]).palette().color(QPalette::Active, QPalette::Text), Qt::red);
         way == "answer" ? answerByMouse(main, open[0]) : typeDigit(main, open[0], true);
-        EXPECT_EQ(txtCh(main, open[0]).accessibleName().endsWith("revealed"), way == "answer");
+        EXPECT_EQ(txtCh(main, open[0]).accessibleName().endsWith("révélée"), way == "answer");
         ASSERT_EQ(m_messages.size(), 1u);
         EXPECT_EQ(m_messages[0].text, QStringLiteral("Bravo !"));
         EXPECT_EQ(m_messages[0].icon, MessageIcon::Information);

@@ -20,7 +20,7 @@ TEST_F(NewGridDialog, WantsALevelAndStaysUpOnEscapeOrEnterElsewhere)
     gameState().NiveauChoisi = -1;
     FrmMain& main = showMain();
     answerNewGrid(main, [](FrmNew& dialog) {
-        EXPECT_EQ(dialog.accessibleName(), "New grid");
+        EXPECT_EQ(dialog.accessibleName(), "Nouvelle grille");
         click(dialog, "cmdOK");
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QTest::keyClick(&assistance(dialog), Qt::Key_Return);

@@ -48,6 +48,7 @@ TEST(CellLook, EveryStateStandsOutAndIsNamedInLightAndDarkPalettes)
         {{"4", kRed, kRed, false}, false, "Row 5, column 5, corrected"},
         {{"4", kWindowBackground, kWindowText, false}, false, "Row 5, column 5, right"},
     };
+    gameState().Langue = 1.0f;
     for (const QPalette& base : {QApplication::style()->standardPalette(), darkPalette()}) {
         const QColor board = base.color(QPalette::Window);
         for (const auto& [cell, revealed, name] : rows) {

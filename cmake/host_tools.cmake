@@ -17,6 +17,7 @@ function(taremo_host_tool name source)
     else()
         add_executable(${name} ${source})
         target_link_libraries(${name} PRIVATE ${ARGN})
+        taremo_warnings(${name})
     endif()
 endfunction()
 

@@ -2,6 +2,7 @@
 
 # A stand-in browser that notes the arguments it is started with, kept beside the test programs.
 add_executable(stand_in_browser support/stand_in_browser.cpp)
+taremo_warnings(stand_in_browser)
 add_dependencies(core_tests stand_in_browser)
 
 # The core tests carry version numbers of their own, which the version test reads back.
@@ -10,6 +11,7 @@ target_sources(core_tests PRIVATE support/test_version.rc)
 # The game's own version resource, read back by a program that carries it.
 add_executable(version_probe support/version_probe.cpp ${PROJECT_SOURCE_DIR}/resources/taremo.rc)
 target_link_libraries(version_probe PRIVATE taremo_core)
+taremo_warnings(version_probe)
 add_test(NAME Version.GameResourceReadsBack COMMAND version_probe)
 set_tests_properties(Version.GameResourceReadsBack
     PROPERTIES PASS_REGULAR_EXPRESSION "^2\\.57\r?\n$")

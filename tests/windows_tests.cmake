@@ -1,7 +1,9 @@
 # Helpers of the tests of the Windows sides.
 
 # A stand-in browser that notes the arguments it is started with, kept beside the test programs.
+# It calls Windows as the core does, with the slim <windows.h>.
 add_executable(stand_in_browser support/stand_in_browser.cpp)
+target_compile_definitions(stand_in_browser PRIVATE NOMINMAX WIN32_LEAN_AND_MEAN)
 taremo_warnings(stand_in_browser)
 add_dependencies(core_tests stand_in_browser)
 

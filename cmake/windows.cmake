@@ -1,6 +1,22 @@
 # What building for Windows needs beyond the shared rules: the executable's version and icon
 # resources, the flag pictures (no Qt SVG there), and wine to run the cross-built tests.
 
+# The version resource, from the project's version: FILEVERSION major,minor,0,revision, which
+# about/version_windows.cpp reads back, and the same as text with the minor number in two
+# digits and the revision in four, as in "2.05.0007". The test of that reading carries it too.
+if(TAREMO_VERSION_MAJOR GREATER 65535 OR TAREMO_VERSION_REVISION GREATER 65535)
+    message(FATAL_ERROR "Version ${TAREMO_VERSION}: a version resource holds numbers up to 65535")
+endif()
+set(revision ${TAREMO_VERSION_REVISION})
+string(LENGTH ${revision} digits)
+while(digits LESS 4)
+    string(PREPEND revision 0)
+    math(EXPR digits "${digits} + 1")
+endwhile()
+set(TAREMO_VERSION_RC_TEXT ${TAREMO_VERSION_MAJOR}.0${TAREMO_VERSION_MINOR}.${revision})
+set(TAREMO_VERSION_RC ${CMAKE_BINARY_DIR}/taremo.rc)
+configure_file(${PROJECT_SOURCE_DIR}/resources/taremo.rc.in ${TAREMO_VERSION_RC} @ONLY)
+
 # The flags as pictures for 1x, 2x and 3x screens, fitted like the language dialog's icons
 # (66 x 44) and served under :/resources/flag_<code>[@2x|@3x].png, from the SVG files that
 # follow `target`.
@@ -49,7 +65,7 @@ function(taremo_windows_resources target)
     set(rc ${CMAKE_CURRENT_BINARY_DIR}/taremo_icon.rc)
     file(WRITE ${rc} "1 ICON \"${ico}\"\n")
     set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${ico})
-    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/resources/taremo.rc ${rc})
+    target_sources(${target} PRIVATE ${TAREMO_VERSION_RC} ${rc})
 endfunction()
 
 # Each test program cross-built here runs under wine, in a wine prefix of this build's own.

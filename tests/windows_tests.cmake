@@ -11,9 +11,9 @@ add_dependencies(core_tests stand_in_browser)
 target_sources(core_tests PRIVATE support/test_version.rc)
 
 # The game's own version resource, read back by a program that carries it.
-add_executable(version_probe support/version_probe.cpp ${PROJECT_SOURCE_DIR}/resources/taremo.rc)
+add_executable(version_probe support/version_probe.cpp ${TAREMO_VERSION_RC})
 target_link_libraries(version_probe PRIVATE taremo_core)
 taremo_warnings(version_probe)
 add_test(NAME Version.GameResourceReadsBack COMMAND version_probe)
 set_tests_properties(Version.GameResourceReadsBack
-    PROPERTIES PASS_REGULAR_EXPRESSION "^2\\.57\r?\n$")
+    PROPERTIES PASS_REGULAR_EXPRESSION "^${version_pattern}\r?\n$")

@@ -1,4 +1,5 @@
 // Making a puzzle on the core alone: one grid draw, 81 lookups, the opened cells.
+#include "mainwin/board.h"
 #include "puzzle/puzzle_maker.h"
 
 #include <benchmark/benchmark.h>
@@ -12,7 +13,7 @@ void BM_MakePuzzle(benchmark::State& state)
     taremo::Random random;
     const auto level = static_cast<std::int16_t>(state.range(0));
     for (auto _ : state) {
-        taremo::MakePuzzle(board, random, level);
+        board.newPuzzle(*taremo::MakePuzzle(random, level));
         benchmark::DoNotOptimize(board.cell(80));
     }
 }
@@ -23,9 +24,9 @@ void BM_FullBoardCheck(benchmark::State& state)
     taremo::GameState game;
     taremo::Board board(game);
     taremo::Random random;
-    taremo::MakePuzzle(board, random, 5);
+    board.newPuzzle(*taremo::MakePuzzle(random, 5));
     for (int i = 0; i < 81; ++i)
-        board.cell(i).text = board.solutionText(i);
+        board.setFieldText(i, board.solutionText(i));
     for (auto _ : state)
         benchmark::DoNotOptimize(board.Complet() && board.CasesJustes());
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace taremo {
@@ -128,7 +129,9 @@ private:
         const bool assisted = events.next() % 2 == 0;
         for (int skip = events.next(); skip > 0; --skip)
             m_random.next(); // draws set aside, so that every input need not start on one grid
-        check(MakePuzzle(m_board, m_random, level), "no puzzle at a valid level");
+        const std::optional<Puzzle> puzzle = MakePuzzle(m_random, level);
+        check(puzzle.has_value(), "no puzzle at a valid level");
+        m_board.newPuzzle(*puzzle);
         m_state.SansAssistance = assisted ? kFalse : kTrue;
         m_assistance = m_state.SansAssistance;
         m_finirExpected = true;

@@ -2,9 +2,6 @@
 // ShellExecute on the address. The shell's ANSI calls take text in the ANSI code page.
 #include "about/browser.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 #include <shellapi.h>
 

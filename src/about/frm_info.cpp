@@ -135,8 +135,9 @@ void RunsLabel::paintEvent(QPaintEvent*)
     const QFontMetrics metrics(font());
     QRect line = contentsRect();
     line.setHeight(metrics.height());
+    const int flags = static_cast<int>((alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
     for (const QString& text : displayLines()) {
-        painter.drawText(line, (alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop, text);
+        painter.drawText(line, flags, text);
         line.translate(0, metrics.lineSpacing());
     }
 }

@@ -2,12 +2,6 @@
 // attributes, and new files come from the system's own exclusive create.
 #include "app/file_ops.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <algorithm>

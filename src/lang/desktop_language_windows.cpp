@@ -1,9 +1,6 @@
 // Windows side of the desktop's language: the language the user's Windows is shown in.
 #include "lang/desktop_language.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 namespace taremo {

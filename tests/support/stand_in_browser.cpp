@@ -1,8 +1,5 @@
 // A stand-in for the player's browser in the Windows tests: writes how many arguments it was
 // started with, then each of them on a line of its own, to "browser-args" beside itself.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 #include <shellapi.h>
 

@@ -64,8 +64,8 @@ bool startBrowser(const std::string& browser, const std::string& address)
     std::string argument(1, '"');
     argument.append(toAnsi(address)).push_back('"');
     const auto owner = reinterpret_cast<HWND>(browserOwner());
-    return shellSucceeded(ShellExecuteA(owner, "open", program.c_str(), argument.c_str(), nullptr,
-                                        SW_SHOWNORMAL));
+    return shellSucceeded(
+        ShellExecuteA(owner, "open", program.c_str(), argument.c_str(), nullptr, SW_SHOWNORMAL));
 }
 
 } // namespace taremo

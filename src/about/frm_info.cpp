@@ -130,8 +130,8 @@ void RunsLabel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     drawFrame(&painter);
     painter.setFont(font());
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   foregroundRole()));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
     const QFontMetrics metrics(font());
     QRect line = contentsRect();
     line.setHeight(metrics.height());
@@ -159,22 +159,20 @@ void FrmInfo::createFrame()
     m_frame1 = place(new QFrame(this), "Frame1", 120, 0, 6135, 1455);
     m_frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     setColour(m_frame1, QPalette::Window, kFrameGrey);
-    m_image2 = place(picture(m_frame1, ":/resources/about_title"), "Image2", 2040, 240, 2190,
-                     420);
-    m_image1 = place(picture(m_frame1, ":/resources/about_emblem"), "Image1", 360, 360, 780,
-                     795);
+    m_image2 = place(picture(m_frame1, ":/resources/about_title"), "Image2", 2040, 240, 2190, 420);
+    m_image1 = place(picture(m_frame1, ":/resources/about_emblem"), "Image1", 360, 360, 780, 795);
     m_image2->setAccessibleName(qs(SpokenText(Spoken::AboutTitle)));
     m_image1->setAccessibleName(qs(SpokenText(Spoken::AboutEmblem)));
-    m_label2 = place(new QLabel(QStringLiteral("© Taremo 2025–2026"), m_frame1), "Label2",
-                     1920, 720, 2415, 375);
+    m_label2 = place(new QLabel(QStringLiteral("© Taremo 2025–2026"), m_frame1), "Label2", 1920,
+                     720, 2415, 375);
     m_label2->setFont(fontOf(kSansFamilies, 9.75));
     m_label2->setAlignment(Qt::AlignCenter);
     setColour(m_label2, QPalette::Window, kFrameGrey);
-    m_lblVersion = place(new QLabel(QStringLiteral("Version"), m_frame1), "lblVersion", 3960,
-                         120, 1332, 492);
+    m_lblVersion =
+        place(new QLabel(QStringLiteral("Version"), m_frame1), "lblVersion", 3960, 120, 1332, 492);
     QFont versionFont = fontOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                              QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")},
-                             19.5);
+                                QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")},
+                               19.5);
     versionFont.setBold(true);
     m_lblVersion->setFont(versionFont);
     setColour(m_lblVersion, QPalette::Window, kFrameGrey);
@@ -194,8 +192,8 @@ void FrmInfo::createControls()
                                     [this] { lblVote_Click(); }),
                       "lblVote", 240, 2520, 5775, 375);
     QFont voteFont = fontOf({QStringLiteral("Lucida Handwriting"), QStringLiteral("URW Chancery L"),
-                           QStringLiteral("Z003"), QStringLiteral("cursive")},
-                          12);
+                             QStringLiteral("Z003"), QStringLiteral("cursive")},
+                            12);
     voteFont.setUnderline(true);
     m_lblVote->setFont(voteFont);
     m_lblVote->setAlignment(Qt::AlignCenter);

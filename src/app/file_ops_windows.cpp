@@ -10,10 +10,7 @@ namespace taremo::fileops {
 namespace {
 
 // The file's attributes, or INVALID_FILE_ATTRIBUTES when it cannot be examined.
-DWORD attributesOf(const std::filesystem::path& path)
-{
-    return GetFileAttributesW(path.c_str());
-}
+DWORD attributesOf(const std::filesystem::path& path) { return GetFileAttributesW(path.c_str()); }
 
 } // namespace
 
@@ -29,8 +26,7 @@ bool IsMarkedReadOnly(const std::filesystem::path& path)
     const DWORD attributes = attributesOf(path);
     // Windows ignores the read-only mark on folders when writing into them (Explorer sets it on
     // customised folders), so only a file's mark counts.
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
            (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 

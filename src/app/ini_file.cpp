@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <functional>
 #include <iterator>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <system_error>
 
 namespace taremo {
@@ -217,7 +217,6 @@ std::string readValue(const std::string& section, const std::string& key, LineRe
     }
     return keyMatches(line, key, length) ? valueOf(line) : std::string();
 }
-
 
 } // namespace
 

@@ -7,8 +7,8 @@
 namespace taremo {
 
 enum class Spoken {
-    CellName,       // "Row %1, column %2"
-    Wrong,          // the states a cell's name adds
+    CellName, // "Row %1, column %2"
+    Wrong,    // the states a cell's name adds
     Given,
     Right,
     Revealed,
@@ -16,7 +16,7 @@ enum class Spoken {
     LanguageDialog, // the dialogs, which show no caption
     NewGridDialog,
     AboutBox,
-    TitlePicture,   // the pictures
+    TitlePicture, // the pictures
     AboutTitle,
     AboutEmblem,
 };

@@ -116,8 +116,8 @@ void drawCellFrame(QPainter& painter, const QRect& rect, const QPalette& cellPal
     const QColor back = cellPalette.color(QPalette::Active, QPalette::Base);
     fillFrame(painter, rect, kOutlineWidth, outlineColour(back, board));
     if (current) {
-        const QRect inside = rect.adjusted(kOutlineWidth, kOutlineWidth, -kOutlineWidth,
-                                           -kOutlineWidth);
+        const QRect inside =
+            rect.adjusted(kOutlineWidth, kOutlineWidth, -kOutlineWidth, -kOutlineWidth);
         fillFrame(painter, inside, kRingWidth, ringColour(back, cellPalette));
     }
 }
@@ -128,10 +128,14 @@ QString cellStateWord(const Cell& cell, bool revealed)
     if (cell.enabled)
         return cell.fore == kRed && !cell.text.empty() ? word(Spoken::Wrong) : QString();
     switch (cell.back) {
-    case kCyan: return word(Spoken::Given);
-    case kGreen: return word(revealed ? Spoken::Revealed : Spoken::Right);
-    case kRed: return word(Spoken::Corrected);
-    default: return cell.text.empty() ? QString() : word(Spoken::Right);
+    case kCyan:
+        return word(Spoken::Given);
+    case kGreen:
+        return word(revealed ? Spoken::Revealed : Spoken::Right);
+    case kRed:
+        return word(Spoken::Corrected);
+    default:
+        return cell.text.empty() ? QString() : word(Spoken::Right);
     }
 }
 

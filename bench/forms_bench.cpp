@@ -27,7 +27,7 @@ FrmMain& shownMain()
 void newGrid(FrmMain& main, int level)
 {
     QTimer::singleShot(0, [level] {
-        auto* dialog = qobject_cast<FrmNew*>(QApplication::activeModalWidget());
+        auto* dialog = dynamic_cast<FrmNew*>(QApplication::activeModalWidget());
         if (dialog == nullptr)
             return;
         dialog->findChild<QComboBox*>(QStringLiteral("cmbChoix"))->setCurrentIndex(level);

@@ -124,7 +124,8 @@ DEB_CXXFLAGS = $(shell $(DEB_FLAGS) CPPFLAGS 2>/dev/null) $(shell $(DEB_FLAGS) C
 DEB_LDFLAGS = $(shell $(DEB_FLAGS) LDFLAGS 2>/dev/null)
 
 # The Debian package, built for /usr in a release build of its own, checked by unpacking it
-# and by lintian; the .deb lands in $(PACKAGE_BUILD)/package.
+# (the game must answer the version CMake gave the package) and by lintian; the .deb lands in
+# $(PACKAGE_BUILD)/package.
 package:
 	@bash tools/ensure-deps.sh build package
 	@cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -134,7 +135,8 @@ package:
 	@cmake --build $(PACKAGE_BUILD) -j $(JOBS)
 	@rm -f $(PACKAGE_BUILD)/package/*.deb
 	@cd $(PACKAGE_BUILD) && cpack -G DEB >/dev/null
-	@bash tests/check_package.sh $(PACKAGE_BUILD)
+	@bash tests/check_package.sh $(PACKAGE_BUILD) "$$(sed -n \
+	    's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$$/\1/p' $(PACKAGE_BUILD)/CPackConfig.cmake)"
 	@lintian --fail-on error --display-info $(PACKAGE_BUILD)/package/*.deb
 
 clean:

@@ -1,10 +1,13 @@
 // The main window on the offscreen platform: a typed digit, and a new grid on 81 widgets.
 #include "mainwin/frm_main.h"
+#include "puzzle/frm_new.h"
 #include "puzzle/grid_catalogue.h"
-#include "puzzle/puzzle_maker.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -20,19 +23,31 @@ FrmMain& shownMain()
     return main;
 }
 
+// A new grid at `level` as the player makes it: F2's command, the level chosen, OK.
+void newGrid(FrmMain& main, int level)
+{
+    QTimer::singleShot(0, [level] {
+        auto* dialog = dynamic_cast<FrmNew*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return;
+        dialog->findChild<QComboBox*>(QStringLiteral("cmbChoix"))->setCurrentIndex(level);
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    });
+    main.findChild<QAction*>(QStringLiteral("mnuNew"))->trigger();
+}
+
 // One key into an open cell: judged by the board, the widgets repainted.
 void BM_TypeDigitIntoCell(benchmark::State& state)
 {
     FrmMain& main = shownMain();
     gameState().SansAssistance = kFalse;
-    MakePuzzle(main.board(), gameRandom(), 5);
-    main.showPlaying(QStringLiteral("bench"));
+    newGrid(main, 5);
     int open = 0;
     while (!main.board().cell(open).enabled)
         ++open;
     const int solution = Solution(gameState().NumGrille, cellNumber(open));
     const Qt::Key wrong = static_cast<Qt::Key>(Qt::Key_0 + (solution == 9 ? 1 : solution + 1));
-    CellEdit* cell = main.txtCh(open);
+    auto* cell = main.findChild<CellEdit*>(QStringLiteral("txtCh_%1").arg(open));
     for (auto _ : state) {
         QTest::keyClick(cell, wrong);
         cell->repaint();
@@ -40,16 +55,15 @@ void BM_TypeDigitIntoCell(benchmark::State& state)
 }
 BENCHMARK(BM_TypeDigitIntoCell)->Unit(benchmark::kMicrosecond);
 
-// A whole new puzzle written into the 81 cells and painted.
-void BM_NewGridOnWidgets(benchmark::State& state)
+// A whole new grid through the dialog: the puzzle written into the 81 cells and painted.
+void BM_NewGridThroughTheDialog(benchmark::State& state)
 {
     FrmMain& main = shownMain();
     for (auto _ : state) {
-        MakePuzzle(main.board(), gameRandom(), 2);
-        main.showPlaying(QStringLiteral("bench"));
-        main.fraGrille()->repaint();
+        newGrid(main, 2);
+        main.findChild<QWidget*>(QStringLiteral("fraGrille"))->repaint();
     }
 }
-BENCHMARK(BM_NewGridOnWidgets)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NewGridThroughTheDialog)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -40,8 +40,12 @@ configure_file(resources/org.taremo.Taremo.desktop.in
                ${CMAKE_CURRENT_BINARY_DIR}/org.taremo.Taremo.desktop @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/org.taremo.Taremo.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-# The game also looks for this file to tell an installed copy (see app/settings_place.cpp).
-install(FILES resources/org.taremo.Taremo.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The game also looks for this file, under this name, to tell an installed copy (see
+# app/settings_place.cpp).
+configure_file(resources/org.taremo.Taremo.metainfo.xml.in
+               ${CMAKE_CURRENT_BINARY_DIR}/org.taremo.Taremo.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/org.taremo.Taremo.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES resources/icon.svg RENAME taremo.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 16 32 48 64 128 256)
@@ -53,13 +57,15 @@ foreach(size 16 32 48 64 128 256)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
-# The manual page and the changelog go compressed, without a time stamp, as Debian wants them.
+# The manual page and the changelog, which name the version, go compressed, without a time
+# stamp, as Debian wants them.
 find_program(TAREMO_GZIP gzip REQUIRED)
 foreach(file taremo.6 changelog)
+    configure_file(resources/${file}.in ${CMAKE_CURRENT_BINARY_DIR}/${file} @ONLY)
     add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${file}.gz
-        COMMAND ${TAREMO_GZIP} -9nc ${CMAKE_CURRENT_SOURCE_DIR}/resources/${file}
+        COMMAND ${TAREMO_GZIP} -9nc ${CMAKE_CURRENT_BINARY_DIR}/${file}
                 > ${CMAKE_CURRENT_BINARY_DIR}/${file}.gz
-        DEPENDS resources/${file})
+        DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${file})
 endforeach()
 add_custom_target(taremo_docs ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/taremo.6.gz
                                           ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
@@ -70,7 +76,7 @@ install(FILES LICENSE RENAME copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/
 # The Debian package: configured by `make package` with the prefix /usr and no bin/ link.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME taremo)
-set(CPACK_PACKAGE_VERSION ${TAREMO_VERSION_MAJOR}.${TAREMO_VERSION_MINOR}${TAREMO_VERSION_REVISION})
+set(CPACK_PACKAGE_VERSION ${TAREMO_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Taremo developers")
 set(CPACK_PACKAGE_CONTACT "The Taremo developers <taremo@example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "nine-by-nine number-placement puzzle")

@@ -22,9 +22,14 @@ const char* const kHelp =
     "  --help     show this help and exit\n"
     "  --version  show the version and exit\n"
     "\n"
+#ifdef _WIN32
+    "The language and the last difficulty are kept in start.ini and niveau.ini: beside the\n"
+    "game when you may write there, otherwise in %APPDATA%\\Taremo.\n";
+#else
     "The language and the last difficulty are kept in start.ini and niveau.ini: beside the\n"
     "game when you may write there, otherwise in $XDG_CONFIG_HOME/taremo (by default\n"
     "~/.config/taremo). See taremo(6).\n";
+#endif
 
 bool has(const std::vector<std::string>& args, const char* option)
 {

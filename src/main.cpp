@@ -1,8 +1,8 @@
 // The program's entry: restore the stored choices, then show the first window.
-#include "command_line.h"
 #include "app/qt_paths.h"
 #include "app/qt_sharp_picture.h"
 #include "app/startup.h"
+#include "command_line.h"
 #include "mainwin/frm_main.h"
 
 #include <QApplication>
@@ -35,8 +35,10 @@ void quietFatal(QtMsgType type, const QMessageLogContext&, const QString& messag
     // The usual cause is a display that cannot be reached; say so in one line.
     if (message.contains(QLatin1String("platform plugin"))) {
         const char* display = std::getenv("DISPLAY");
-        std::fprintf(stderr, "taremo: cannot open the display \"%s\"; start the game from a "
-                             "desktop session.\n", display ? display : "");
+        std::fprintf(stderr,
+                     "taremo: cannot open the display \"%s\"; start the game from a "
+                     "desktop session.\n",
+                     display ? display : "");
     } else {
         std::fprintf(stderr, "taremo: cannot start: %s\n",
                      qPrintable(message.section(QLatin1Char('\n'), 0, 0)));
@@ -50,7 +52,7 @@ int main(int argc, char* argv[])
 {
     // Answered before anything of the toolkit, so that they need no display.
     if (const auto answer = taremo::answerCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc})) {
-        std::fputs(answer->text.c_str(), stdout);
+        taremo::printAnswer(*answer);
         return answer->status;
     }
     if (!displayAvailable()) {
@@ -64,7 +66,8 @@ int main(int argc, char* argv[])
     // The one icon of every window, the main window's included.
     QApplication::setWindowIcon(taremo::gameIcon());
 
-    taremo::startGame(taremo::Main(taremo::settingsDir(), taremo::gameState()));
+    taremo::startGame(
+        taremo::Main(taremo::settingsDir(), taremo::gameState(), taremo::programDir()));
     const int status = QApplication::exec();
     // The main window must go while the toolkit is still there, not among the static objects.
     taremo::unloadFrmMain();

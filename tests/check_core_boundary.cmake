@@ -1,11 +1,6 @@
-# Fails when a core file (anything in src/ but the forms and the entry point) includes Qt.
-file(GLOB_RECURSE files ${SRC}/*.h ${SRC}/*.cpp)
+# Fails when a file of the core (FILES: its headers and sources) includes Qt.
 set(bad "")
-foreach(f IN LISTS files)
-    get_filename_component(name ${f} NAME)
-    if(name MATCHES "^(frm_|qt_)" OR name STREQUAL "main.cpp")
-        continue()
-    endif()
+foreach(f IN LISTS FILES)
     file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
     if(lines)
         list(APPEND bad ${f})

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it and runs the game: it must answer --version, depend on
-# the libraries it links, and carry its licence, manual page and metadata where games' go.
-#   tests/check_package.sh <build folder>
+# Builds the Debian package, unpacks it and runs the game: package and game must carry the
+# version given, and the package depend on the libraries the game links and hold its licence,
+# manual page and metadata where games' go.
+#   tests/check_package.sh <build folder> <version>
 set -euo pipefail
 build=$(realpath "$1")
+expected=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -13,8 +15,10 @@ debs=("$scratch"/out/*.deb)
 deb=${debs[0]}
 dpkg-deb -x "$deb" "$scratch/root"
 
+[[ $(dpkg-deb -f "$deb" Version) == "$expected" ]] ||
+    { echo "package version $(dpkg-deb -f "$deb" Version), not $expected"; exit 1; }
 version=$("$scratch/root/usr/games/taremo" --version)
-[[ $version == "Taremo 2.57" ]] || { echo "--version said: $version"; exit 1; }
+[[ $version == "Taremo $expected" ]] || { echo "--version said: $version"; exit 1; }
 "$scratch/root/usr/games/taremo" --help | grep -q -- --version || { echo "--help lacks --version"; exit 1; }
 
 depends=$(dpkg-deb -f "$deb" Depends)

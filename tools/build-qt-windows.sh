@@ -3,9 +3,18 @@
 # using the host's Qt tools, and prints the folder it is installed in. Later runs with the same
 # Qt version and configuration find it in the cache and return at once.
 #   tools/build-qt-windows.sh [jobs]
-# The cache lives in $TAREMO_QT_CACHE (default ~/.cache/taremo), outside any build folder.
-set -euo pipefail
+# The cache lives in $TAREMO_QT_CACHE (default ~/.cache/taremo), outside any build folder;
+# apt's configuration in $TAREMO_APT_DIR (default /etc/apt).
+set -eEuo pipefail
 shopt -s inherit_errexit
+# Whatever stops the script says which step it was in.
+step="preparing"
+on_error() {
+    local rc=$?
+    [[ $BASHPID != "$$" ]] || echo "build-qt-windows: $step failed (line $1, ${2%% *}, exit $rc)" >&2
+}
+trap 'on_error $LINENO "$BASH_COMMAND"' ERR
+fail() { echo "build-qt-windows: $*" >&2; exit 1; }
 here=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${1:-$(nproc 2>/dev/null || echo 2)}
 version=6.4.2
@@ -26,7 +35,8 @@ options=(
     -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
     -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_md4c=OFF
 )
-compiler=$(x86_64-w64-mingw32-g++-posix -dumpfullversion)
+compiler=$(x86_64-w64-mingw32-g++-posix -dumpfullversion) ||
+    fail "no MinGW-w64 compiler x86_64-w64-mingw32-g++-posix: tools/ensure-deps.sh windows"
 key=$(printf '%s\n' "$version" "$compiler" "${options[@]}" | sha256sum | cut -c1-12)
 cache=${TAREMO_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/taremo}
 prefix=$cache/qt-$version-mingw64-static-$key
@@ -35,40 +45,55 @@ if [[ -f $prefix/.complete ]]; then
     exit 0
 fi
 
-# apt-get source needs deb-src entries; add ones that mirror the deb entries already there.
+# apt-get source needs deb-src entries. A first try takes what apt already has; when it fails
+# (no deb-src entries yet, or lists not updated since they were added, as after an interrupted
+# run), the entries mirroring the deb ones are written afresh, the lists updated, and it tries
+# once more. Both need root.
+apt_dir=${TAREMO_APT_DIR:-/etc/apt}
 add_deb_src() {
-    local list=/etc/apt/sources.list.d/taremo-deb-src.sources
-    [[ -f $list ]] && return 0
-    [[ $(id -u) -eq 0 ]] || { echo "Run once as root to add deb-src entries: $0" >&2; exit 1; }
-    local f
-    for f in /etc/apt/sources.list.d/*.sources; do
-        [[ $f == "$list" ]] && continue
-        awk 'BEGIN { RS = ""; ORS = "\n\n" } /(^|\n)Types:[^\n]*deb([ \n]|$)/ {
-                 sub(/Types:[^\n]*/, "Types: deb-src"); print }' "$f"
-    done > "$list"
-    cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null \
-        | sed -n 's/^deb /deb-src /p' > "${list%.sources}.list"
-    apt-get update -qq
+    local list=$apt_dir/sources.list.d/taremo-deb-src
+    [[ $(id -u) -eq 0 ]] || fail "adding deb-src entries needs root: run as root" \
+        "'bash $here/tools/deb-src-list.sh $apt_dir $list && apt-get update', then this again"
+    step="writing deb-src entries to $list"
+    bash "$here/tools/deb-src-list.sh" "$apt_dir" "$list"
+    step="apt-get update"
+    apt-get update -qq >&2
 }
 
+# Into an empty folder $1, its errors kept in $1.log.
+get_source() {
+    rm -rf "$1" && mkdir -p "$1" && (cd "$1" && apt-get source -qq qt6-base >&2 2>"$1.log")
+}
+
+source_dir=
 fetch_source() {
     local src=$cache/source-$version
     if [[ ! -f $src/.complete ]]; then
-        add_deb_src
-        rm -rf "$src" && mkdir -p "$src"
-        (cd "$src" && apt-get source -qq qt6-base >&2)
+        step="fetching the qt6-base source"
+        if ! get_source "$src"; then
+            echo "build-qt-windows: apt-get source qt6-base failed ($(tail -1 "$src.log"));" \
+                "adding deb-src entries, updating apt's lists and trying again" >&2
+            add_deb_src
+            step="fetching the qt6-base source"
+            get_source "$src" ||
+                fail "apt-get source qt6-base failed again ($(tail -1 "$src.log")); see $src.log"
+        fi
         touch "$src/.complete"
     fi
-    find "$src" -mindepth 1 -maxdepth 1 -type d -name "qt6-base-$version*" | head -1
+    source_dir=$(find "$src" -mindepth 1 -maxdepth 1 -type d -name "qt6-base-$version*" | head -1)
+    [[ -n $source_dir ]] || fail "no qt6-base-$version* folder in $src"
 }
 
-source_dir=$(fetch_source)
+fetch_source
 work=$cache/build-$version-$key
 rm -rf "$work" "$prefix"
+step="configuring Qt"
 cmake -S "$source_dir" -B "$work" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >&2
+step="building Qt"
 cmake --build "$work" -j "$jobs" >&2
+step="installing Qt into $prefix"
 cmake --install "$work" >&2
 touch "$prefix/.complete"
 rm -rf "$work"

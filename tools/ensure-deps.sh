@@ -11,9 +11,9 @@ declare -A groups=(
              qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev libxcb1-dev
              libglib2.0-dev"
     # The tests: GoogleTest, the validators of the desktop files, the browser look-up's
-    # content types, the packaging check and the black-box run under Xvfb.
+    # content types, the packaging check, the black-box run under Xvfb and the style checks.
     [test]="libgtest-dev libgmock-dev desktop-file-utils appstream shared-mime-info
-            dpkg-dev xvfb xdotool util-linux"
+            dpkg-dev xvfb xdotool util-linux clang-format clang-tidy"
     [bench]="libbenchmark-dev xvfb python3"
     [fuzz]="clang libclang-rt-14-dev"
     [package]="dpkg-dev lintian"

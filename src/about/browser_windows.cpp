@@ -2,9 +2,6 @@
 // ShellExecute on the address. The shell's ANSI calls take text in the ANSI code page.
 #include "about/browser.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 #include <shellapi.h>
 
@@ -67,8 +64,8 @@ bool startBrowser(const std::string& browser, const std::string& address)
     std::string argument(1, '"');
     argument.append(toAnsi(address)).push_back('"');
     const auto owner = reinterpret_cast<HWND>(browserOwner());
-    return shellSucceeded(ShellExecuteA(owner, "open", program.c_str(), argument.c_str(), nullptr,
-                                        SW_SHOWNORMAL));
+    return shellSucceeded(
+        ShellExecuteA(owner, "open", program.c_str(), argument.c_str(), nullptr, SW_SHOWNORMAL));
 }
 
 } // namespace taremo

@@ -8,6 +8,7 @@
 #include "app/qt_message_box.h"
 #include "app/qt_paths.h"
 #include "app/qt_sharp_picture.h"
+#include "lang/spoken.h"
 #include "lang/texts.h"
 
 #include <QFrame>
@@ -129,13 +130,14 @@ void RunsLabel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     drawFrame(&painter);
     painter.setFont(font());
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   foregroundRole()));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
     const QFontMetrics metrics(font());
     QRect line = contentsRect();
     line.setHeight(metrics.height());
+    const int flags = static_cast<int>((alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
     for (const QString& text : displayLines()) {
-        painter.drawText(line, (alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop, text);
+        painter.drawText(line, flags, text);
         line.translate(0, metrics.lineSpacing());
     }
 }
@@ -143,7 +145,7 @@ void RunsLabel::paintEvent(QPaintEvent*)
 FrmInfo::FrmInfo(QWidget* parent) : PlainDialog(parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
-    setAccessibleName(QStringLiteral("About"));
+    setAccessibleName(qs(SpokenText(Spoken::AboutBox)));
     // No title bar and no close box: the box is left through OK or the link only.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(px(6300), px(4830));
@@ -157,22 +159,20 @@ void FrmInfo::createFrame()
     m_frame1 = place(new QFrame(this), "Frame1", 120, 0, 6135, 1455);
     m_frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     setColour(m_frame1, QPalette::Window, kFrameGrey);
-    m_image2 = place(picture(m_frame1, ":/resources/about_title"), "Image2", 2040, 240, 2190,
-                     420);
-    m_image1 = place(picture(m_frame1, ":/resources/about_emblem"), "Image1", 360, 360, 780,
-                     795);
-    m_image2->setAccessibleName(QStringLiteral("Taremo"));
-    m_image1->setAccessibleName(QStringLiteral("Emblem: a red block of nine squares on black"));
-    m_label2 = place(new QLabel(QStringLiteral("© Taremo 2025–2026"), m_frame1), "Label2",
-                     1920, 720, 2415, 375);
+    m_image2 = place(picture(m_frame1, ":/resources/about_title"), "Image2", 2040, 240, 2190, 420);
+    m_image1 = place(picture(m_frame1, ":/resources/about_emblem"), "Image1", 360, 360, 780, 795);
+    m_image2->setAccessibleName(qs(SpokenText(Spoken::AboutTitle)));
+    m_image1->setAccessibleName(qs(SpokenText(Spoken::AboutEmblem)));
+    m_label2 = place(new QLabel(QStringLiteral("© Taremo 2025–2026"), m_frame1), "Label2", 1920,
+                     720, 2415, 375);
     m_label2->setFont(fontOf(kSansFamilies, 9.75));
     m_label2->setAlignment(Qt::AlignCenter);
     setColour(m_label2, QPalette::Window, kFrameGrey);
-    m_lblVersion = place(new QLabel(QStringLiteral("Version"), m_frame1), "lblVersion", 3960,
-                         120, 1332, 492);
+    m_lblVersion =
+        place(new QLabel(QStringLiteral("Version"), m_frame1), "lblVersion", 3960, 120, 1332, 492);
     QFont versionFont = fontOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                              QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")},
-                             19.5);
+                                QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")},
+                               19.5);
     versionFont.setBold(true);
     m_lblVersion->setFont(versionFont);
     setColour(m_lblVersion, QPalette::Window, kFrameGrey);
@@ -192,8 +192,8 @@ void FrmInfo::createControls()
                                     [this] { lblVote_Click(); }),
                       "lblVote", 240, 2520, 5775, 375);
     QFont voteFont = fontOf({QStringLiteral("Lucida Handwriting"), QStringLiteral("URW Chancery L"),
-                           QStringLiteral("Z003"), QStringLiteral("cursive")},
-                          12);
+                             QStringLiteral("Z003"), QStringLiteral("cursive")},
+                            12);
     voteFont.setUnderline(true);
     m_lblVote->setFont(voteFont);
     m_lblVote->setAlignment(Qt::AlignCenter);

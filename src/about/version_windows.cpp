@@ -2,10 +2,8 @@
 // box always agrees with what Explorer shows for taremo.exe.
 #include "about/version.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
+#include <winver.h> // the version calls, which the slim <windows.h> may leave out
 
 #include <string>
 #include <vector>

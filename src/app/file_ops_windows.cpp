@@ -2,12 +2,6 @@
 // attributes, and new files come from the system's own exclusive create.
 #include "app/file_ops.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <algorithm>
@@ -16,10 +10,7 @@ namespace taremo::fileops {
 namespace {
 
 // The file's attributes, or INVALID_FILE_ATTRIBUTES when it cannot be examined.
-DWORD attributesOf(const std::filesystem::path& path)
-{
-    return GetFileAttributesW(path.c_str());
-}
+DWORD attributesOf(const std::filesystem::path& path) { return GetFileAttributesW(path.c_str()); }
 
 } // namespace
 
@@ -35,8 +26,7 @@ bool IsMarkedReadOnly(const std::filesystem::path& path)
     const DWORD attributes = attributesOf(path);
     // Windows ignores the read-only mark on folders when writing into them (Explorer sets it on
     // customised folders), so only a file's mark counts.
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
            (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 

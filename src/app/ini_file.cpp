@@ -9,17 +9,17 @@
 #include <cstdio>
 #include <functional>
 #include <iterator>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <system_error>
 
 namespace taremo {
 namespace {
 
-constexpr std::size_t kChunkSize = 64 * 1024;   // bytes read from the file at a time
-constexpr std::size_t kMaxLineSize = 64 * 1024; // bytes kept of one line; the rest is skipped
-constexpr int kSectionSearchLines = 20000;      // lines passed over looking for the section
-constexpr int kKeySearchLines = 200;            // lines read after the section for the key
+constexpr std::size_t kChunkSize = 64 * 1024ULL;   // bytes read from the file at a time
+constexpr std::size_t kMaxLineSize = 64 * 1024ULL; // bytes kept of one line; the rest is skipped
+constexpr int kSectionSearchLines = 20000;         // lines passed over looking for the section
+constexpr int kKeySearchLines = 200;               // lines read after the section for the key
 
 // std::fopen on a path; Windows needs the wide-character call to reach every file name.
 std::FILE* openFile(const std::filesystem::path& file, const char* mode)
@@ -217,7 +217,6 @@ std::string readValue(const std::string& section, const std::string& key, LineRe
     }
     return keyMatches(line, key, length) ? valueOf(line) : std::string();
 }
-
 
 } // namespace
 

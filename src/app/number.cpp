@@ -31,10 +31,10 @@ std::string_view takeDigits(std::string_view& text)
 
 // The shape of a number's text once its sign and blanks are set aside.
 struct NumberParts {
-    std::string_view body;      // digits, fraction and exponent, as std::from_chars reads them
-    std::string_view whole;     // digits before the point
-    std::string_view fraction;  // digits after it
-    long exponent = 0;          // held within +-1e6, which is all the range test below needs
+    std::string_view body;     // digits, fraction and exponent, as std::from_chars reads them
+    std::string_view whole;    // digits before the point
+    std::string_view fraction; // digits after it
+    long exponent = 0;         // held within +-1e6, which is all the range test below needs
 };
 
 std::optional<long> readExponent(std::string_view& text)
@@ -96,8 +96,8 @@ std::optional<double> ReadNumber(std::string_view text)
     if (!parts)
         return std::nullopt;
     double number = 0.0;
-    const auto result = std::from_chars(parts->body.data(), parts->body.data() + parts->body.size(),
-                                        number);
+    const auto result =
+        std::from_chars(parts->body.data(), parts->body.data() + parts->body.size(), number);
     if (result.ec == std::errc::result_out_of_range)
         number = overflows(*parts) ? HUGE_VAL : 0.0;
     else if (result.ec != std::errc() || result.ptr != parts->body.data() + parts->body.size())

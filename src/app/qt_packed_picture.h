@@ -16,8 +16,8 @@ struct PackedPicture {
     bool opaque;
     const std::uint32_t* colours; // 0xAARRGGBB
     std::size_t colourCount;
-    const std::uint16_t* runs;    // pairs: colour index, number of pixels
-    std::size_t runValues;        // twice the number of runs
+    const std::uint16_t* runs; // pairs: colour index, number of pixels
+    std::size_t runValues;     // twice the number of runs
 };
 
 // The picture as an image; pixels past the runs stay transparent (opaque: black).

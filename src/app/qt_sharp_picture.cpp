@@ -3,6 +3,7 @@
 
 #include "app/qt_packed_picture.h"
 
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -12,9 +13,26 @@
 
 namespace taremo {
 
+namespace {
+
+// A picture drawn by hand is no text to assistive technology: it is a picture, named by its
+// accessible name.
+QAccessibleInterface* pictureAccessible(const QString&, QObject* object)
+{
+    auto* picture = dynamic_cast<SharpPicture*>(object);
+    return picture != nullptr ? new QAccessibleWidget(picture, QAccessible::Graphic) : nullptr;
+}
+
+} // namespace
+
 SharpPicture::SharpPicture(std::array<Source, 3> sources, QWidget* parent)
     : QLabel(parent), m_sources(std::move(sources))
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(pictureAccessible);
+        return true;
+    }();
+    (void)installed;
 }
 
 int SharpPicture::scaleFor(qreal ratio)

@@ -36,8 +36,8 @@ void clearWindowTitle(QWidget& window)
     if (connection == nullptr)
         return;
     const auto id = static_cast<xcb_window_t>(window.winId());
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING,
-                        8, 0, "");
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
+                        0, "");
     const xcb_atom_t netWmName = atom(connection, "_NET_WM_NAME");
     const xcb_atom_t utf8 = atom(connection, "UTF8_STRING");
     if (netWmName != XCB_ATOM_NONE && utf8 != XCB_ATOM_NONE)

@@ -15,8 +15,8 @@ namespace {
 bool isInstalledCopy(const std::filesystem::path& programDir)
 {
     std::error_code error;
-    const auto metainfo = programDir / ".." / "share" / "metainfo" /
-                          (std::string(kAppId) + ".metainfo.xml");
+    const auto metainfo =
+        programDir / ".." / "share" / "metainfo" / (std::string(kAppId) + ".metainfo.xml");
     return std::filesystem::is_regular_file(metainfo, error);
 }
 

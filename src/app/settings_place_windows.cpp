@@ -2,12 +2,6 @@
 // a file that goes again when it is closed.
 #include "app/settings_place.h"
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <string>
@@ -31,12 +25,11 @@ bool playerMayWriteIn(const std::filesystem::path& dir)
 {
     // The folder's read-only mark means nothing on Windows and its access list is hard to
     // judge by reading it; the answer of the file system itself is the sure one.
-    const std::filesystem::path probe = dir / (L"taremo-" + std::to_wstring(GetCurrentProcessId()) +
-                                               L".probe");
-    const HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN |
-                                        FILE_FLAG_DELETE_ON_CLOSE,
-                                    nullptr);
+    const std::filesystem::path probe =
+        dir / (L"taremo-" + std::to_wstring(GetCurrentProcessId()) + L".probe");
+    const HANDLE file = CreateFileW(
+        probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     CloseHandle(file);

@@ -29,16 +29,28 @@ bool rewrite(const std::filesystem::path& file, const char* section, const char*
     return RewriteIni(file, sectionLine(section), key, value);
 }
 
+// The settings file `name` to read: the settings folder's, or while that folder has none yet,
+// the one an administrator or an earlier copy left beside the game.
+std::filesystem::path stored(const std::filesystem::path& settingsDir,
+                             const std::filesystem::path& gameDir, const char* name)
+{
+    const auto own = settingsDir / name;
+    if (gameDir.empty() || gameDir == settingsDir || FileExists(own))
+        return own;
+    return gameDir / name;
+}
+
 } // namespace
 
-FirstWindow Main(const std::filesystem::path& programDir, GameState& state)
+FirstWindow Main(const std::filesystem::path& settingsDir, GameState& state,
+                 const std::filesystem::path& gameDir)
 {
-    const auto niveau = programDir / kNiveauIni;
+    const auto niveau = stored(settingsDir, gameDir, kNiveauIni);
     if (FileExists(niveau)) {
         if (const auto choice = ReadInt16(storedValue(niveau, kNiveauSection, kNiveauKey)))
             state.NiveauChoisi = *choice;
     }
-    const auto start = programDir / kStartIni;
+    const auto start = stored(settingsDir, gameDir, kStartIni);
     // No start.ini means a first start: the player picks a language before anything else.
     if (!FileExists(start))
         return FirstWindow::Langue;

@@ -16,9 +16,12 @@ inline constexpr const char* kNiveauKey = "NiveauChoisi";
 
 enum class FirstWindow { Main, Langue };
 
-// Reads niveau.ini and start.ini of `programDir` into `state` and tells which window to show:
-// the main window when start.ini exists, the language dialog otherwise.
-FirstWindow Main(const std::filesystem::path& programDir, GameState& state);
+// Reads niveau.ini and start.ini of the settings folder `settingsDir` into `state` and tells
+// which window to show: the main window when start.ini exists, the language dialog otherwise.
+// When the settings folder is not the game's folder `gameDir` (a copy the player may not write
+// to), a file the settings folder does not hold yet is read from the game's folder instead.
+FirstWindow Main(const std::filesystem::path& settingsDir, GameState& state,
+                 const std::filesystem::path& gameDir = {});
 
 // Rewrites niveau.ini with state.NiveauChoisi (done when the main window closes).
 bool SaveNiveau(const std::filesystem::path& programDir, const GameState& state);

@@ -1,6 +1,7 @@
 // The language dialog.
 #include "lang/frm_langue.h"
 
+#include "lang/spoken.h"
 
 #include <QFile>
 #include <QIcon>
@@ -17,8 +18,8 @@ constexpr int px(int twips) { return twips / 15; }
 constexpr int kButtonLeftTwips[FrmLangue::kLanguageCount] = {360, 2040, 3720, 5400, 7080};
 constexpr const char* kFlags[FrmLangue::kLanguageCount] = {"gb", "fr", "de", "it", "es"};
 // Each language named in its own words, except Spanish, which the game has always shown so.
-constexpr const char* kLanguageNames[FrmLangue::kLanguageCount] = {
-    "English", "Français", "Deutsch", "Italiano", "Spanish"};
+constexpr const char* kLanguageNames[FrmLangue::kLanguageCount] = {"English", "Français", "Deutsch",
+                                                                   "Italiano", "Spanish"};
 // Fits every flag's proportions (1:2 to 2:3) inside the 105 x 57 button with room to spare.
 constexpr QSize kFlagSize(66, 44);
 
@@ -49,8 +50,8 @@ QIcon flagIcon(const char* code)
         return QIcon(svg);
     QIcon icon;
     for (const char* scale : {"", "@2x", "@3x"})
-        icon.addFile(QStringLiteral(":/resources/flag_%1%2.png").arg(QLatin1String(code),
-                                                                      QLatin1String(scale)));
+        icon.addFile(QStringLiteral(":/resources/flag_%1%2.png")
+                         .arg(QLatin1String(code), QLatin1String(scale)));
     return icon;
 }
 
@@ -61,7 +62,7 @@ FrmLangue::FrmLangue(Chosen chosen, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmLangue"));
     setWindowTitle(QString());
-    setAccessibleName(QStringLiteral("Language"));
+    setAccessibleName(QString::fromStdString(SpokenText(Spoken::LanguageDialog)));
     setWindowIcon(noIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -71,7 +72,8 @@ FrmLangue::FrmLangue(Chosen chosen, QWidget* parent)
 
 void FrmLangue::createControls()
 {
-    auto* label1 = new QLabel(QStringLiteral("TAREMO settigns - Please choice your language :"), this);
+    auto* label1 =
+        new QLabel(QStringLiteral("TAREMO settigns - Please choice your language :"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setGeometry(px(360), px(120), px(8295), px(375));
     label1->setFont(titleFont());

@@ -101,10 +101,7 @@ std::string Traduction(float& langue, std::int16_t number)
     return std::string(kTexts[static_cast<std::size_t>(number)][column]);
 }
 
-std::string Traduction(std::int16_t number)
-{
-    return Traduction(gameState().Langue, number);
-}
+std::string Traduction(std::int16_t number) { return Traduction(gameState().Langue, number); }
 
 std::string LevelLine(std::int16_t position)
 {

@@ -46,11 +46,20 @@ bool arrowStep(const QKeyEvent* event, int& dRow, int& dColumn)
         return false;
     dRow = dColumn = 0;
     switch (event->key()) {
-    case Qt::Key_Left: dColumn = -1; return true;
-    case Qt::Key_Right: dColumn = 1; return true;
-    case Qt::Key_Up: dRow = -1; return true;
-    case Qt::Key_Down: dRow = 1; return true;
-    default: return false;
+    case Qt::Key_Left:
+        dColumn = -1;
+        return true;
+    case Qt::Key_Right:
+        dColumn = 1;
+        return true;
+    case Qt::Key_Up:
+        dRow = -1;
+        return true;
+    case Qt::Key_Down:
+        dRow = 1;
+        return true;
+    default:
+        return false;
     }
 }
 

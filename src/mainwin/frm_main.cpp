@@ -9,6 +9,7 @@
 #include "app/qt_sharp_picture.h"
 #include "lang/desktop_language.h"
 #include "lang/frm_langue.h"
+#include "lang/spoken.h"
 #include "lang/texts.h"
 #include "mainwin/qt_cell_look.h"
 #include "puzzle/frm_new.h"
@@ -94,13 +95,13 @@ void FrmMain::createMenus()
     m_mnuFichier->setObjectName(QStringLiteral("mnuFichier"));
     m_mnuNew = m_mnuFichier->addAction(QStringLiteral("Nouveau"), this, &FrmMain::mnuNew_Click);
     m_mnuNew->setShortcut(Qt::Key_F2);
-    m_mnuFinir = m_mnuFichier->addAction(QStringLiteral("Finir la grille"), this,
-                                         &FrmMain::mnuFinir_Click);
+    m_mnuFinir =
+        m_mnuFichier->addAction(QStringLiteral("Finir la grille"), this, &FrmMain::mnuFinir_Click);
     m_mnuFinir->setShortcut(Qt::Key_F4);
     m_mnuFinir->setEnabled(false);
     m_mnuFichier->addSeparator()->setObjectName(QStringLiteral("mnuSpace"));
-    m_language = m_mnuFichier->addAction(QStringLiteral("Change &Language"), this,
-                                         &FrmMain::Language_Click);
+    m_language =
+        m_mnuFichier->addAction(QStringLiteral("Change &Language"), this, &FrmMain::Language_Click);
     m_mnuFichier->addSeparator()->setObjectName(QStringLiteral("mnuSpace2"));
     m_mnuQuit = m_mnuFichier->addAction(QStringLiteral("Quitter"), this, &FrmMain::mnuQuit_Click);
     m_mnuQuit->setShortcut(Qt::Key_F3);
@@ -108,8 +109,8 @@ void FrmMain::createMenus()
     // The help menu never joins the menu bar: it only opens as a pop-up over a cell.
     m_mnuAide = new QMenu(QStringLiteral("&Aide"), this);
     m_mnuAide->setObjectName(QStringLiteral("mnuAide"));
-    m_mnuReponse = m_mnuAide->addAction(QStringLiteral("Réponse"), this,
-                                        &FrmMain::mnuReponse_Click);
+    m_mnuReponse =
+        m_mnuAide->addAction(QStringLiteral("Réponse"), this, &FrmMain::mnuReponse_Click);
 
     m_mnuApropos = menuBar()->addMenu(QStringLiteral("A &propos"));
     m_mnuApropos->setObjectName(QStringLiteral("mnuApropos"));
@@ -151,8 +152,8 @@ void FrmMain::createCells()
         return;
     for (int i = 0; i < kCellCount; ++i) {
         auto* cell = new CellEdit(*this, i, m_fraGrille);
-        cell->setGeometry(px(columnLeftTwips(cellColumn(i))), px(rowTopTwips(cellRow(i))),
-                          px(615), px(495));
+        cell->setGeometry(px(columnLeftTwips(cellColumn(i))), px(rowTopTwips(cellRow(i))), px(615),
+                          px(495));
         if (m_fraGrille->isVisible())
             cell->show(); // a child added to a visible parent stays hidden otherwise
         m_txtCh[static_cast<std::size_t>(i)] = cell;
@@ -171,7 +172,6 @@ void FrmMain::createTitle(QWidget* central)
     m_image1 = new TitlePicture(*this, central);
     m_image1->setObjectName(QStringLiteral("Image1"));
     m_image1->resize(px(kPictureWidthTwips), px(kPictureHeightTwips));
-    m_image1->setAccessibleName(QStringLiteral("Title picture: click for a new grid"));
     m_image1->setCursor(Qt::PointingHandCursor);
 }
 
@@ -222,6 +222,12 @@ void FrmMain::ChangeLangue()
     m_mnuReponse->setText(qs(Traduction(7)));
     m_mnuApropos->setTitle(qs(Traduction(8)));
     m_mnuInfo->setText(qs(Traduction(9)));
+    // What a screen reader says of the title picture and the cells follows the language too.
+    m_image1->setAccessibleName(qs(SpokenText(Spoken::TitlePicture)));
+    if (m_txtCh[0] != nullptr) {
+        m_paintedOnce.fill(false);
+        repaintBoard();
+    }
 }
 
 void FrmMain::newGrid(const NewGridChoice& choice)

@@ -1,6 +1,8 @@
 // Cell colours, outlines, the current cell's ring and the cells' names.
 #include "mainwin/qt_cell_look.h"
 
+#include "lang/spoken.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -114,28 +116,34 @@ void drawCellFrame(QPainter& painter, const QRect& rect, const QPalette& cellPal
     const QColor back = cellPalette.color(QPalette::Active, QPalette::Base);
     fillFrame(painter, rect, kOutlineWidth, outlineColour(back, board));
     if (current) {
-        const QRect inside = rect.adjusted(kOutlineWidth, kOutlineWidth, -kOutlineWidth,
-                                           -kOutlineWidth);
+        const QRect inside =
+            rect.adjusted(kOutlineWidth, kOutlineWidth, -kOutlineWidth, -kOutlineWidth);
         fillFrame(painter, inside, kRingWidth, ringColour(back, cellPalette));
     }
 }
 
 QString cellStateWord(const Cell& cell, bool revealed)
 {
+    const auto word = [](Spoken spoken) { return QString::fromStdString(SpokenText(spoken)); };
     if (cell.enabled)
-        return cell.fore == kRed && !cell.text.empty() ? QStringLiteral("wrong") : QString();
+        return cell.fore == kRed && !cell.text.empty() ? word(Spoken::Wrong) : QString();
     switch (cell.back) {
-    case kCyan: return QStringLiteral("given");
-    case kGreen: return revealed ? QStringLiteral("revealed") : QStringLiteral("right");
-    case kRed: return QStringLiteral("corrected");
-    default: return cell.text.empty() ? QString() : QStringLiteral("right");
+    case kCyan:
+        return word(Spoken::Given);
+    case kGreen:
+        return word(revealed ? Spoken::Revealed : Spoken::Right);
+    case kRed:
+        return word(Spoken::Corrected);
+    default:
+        return cell.text.empty() ? QString() : word(Spoken::Right);
     }
 }
 
 QString cellAccessibleName(int index, const Cell& cell, bool revealed)
 {
-    const QString name =
-        QStringLiteral("Row %1, column %2").arg(cellRow(index) + 1).arg(cellColumn(index) + 1);
+    const QString name = QString::fromStdString(SpokenText(Spoken::CellName))
+                             .arg(cellRow(index) + 1)
+                             .arg(cellColumn(index) + 1);
     const QString state = cellStateWord(cell, revealed);
     return state.isEmpty() ? name : name + QStringLiteral(", ") + state;
 }

@@ -4,6 +4,7 @@
 #include "app/game_state.h"
 #include "app/qt_fit_text.h"
 #include "app/qt_message_box.h"
+#include "lang/spoken.h"
 #include "lang/texts.h"
 #include "puzzle/puzzle_maker.h"
 
@@ -35,7 +36,7 @@ FrmNew::FrmNew(QWidget* parent) : PlainDialog(parent)
     setObjectName(QStringLiteral("frmNew"));
     setWindowTitle(QString());
     // The caption stays empty; a screen reader still names the dialog.
-    setAccessibleName(QStringLiteral("New grid"));
+    setAccessibleName(qs(SpokenText(Spoken::NewGridDialog)));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(px(3840), px(1635));
@@ -46,10 +47,9 @@ FrmNew::FrmNew(QWidget* parent) : PlainDialog(parent)
 void FrmNew::createControls()
 {
     m_cmdOK = place(new QPushButton(QStringLiteral("OK"), this), "cmdOK", 2040, 1080, 1575, 375);
-    m_cmdUndo = place(new QPushButton(QStringLiteral("Annuler"), this), "cmdUndo", 120, 1080,
-                      1575, 375);
-    m_label1 = place(new QLabel(QStringLiteral("Difficulté"), this), "Label1", 240, 240, 1095,
-                     255);
+    m_cmdUndo =
+        place(new QPushButton(QStringLiteral("Annuler"), this), "cmdUndo", 120, 1080, 1575, 375);
+    m_label1 = place(new QLabel(QStringLiteral("Difficulté"), this), "Label1", 240, 240, 1095, 255);
     m_cmbChoix = place(new QComboBox(this), "cmbChoix", 1800, 240, 1815, 315);
     m_chkAssist = place(new QCheckBox(QStringLiteral("Activer l'assistance"), this), "chkAssist",
                         240, 600, 3255, 255);
@@ -97,7 +97,8 @@ void FrmNew::cmdOK_Click()
 {
     const int position = m_cmbChoix->currentIndex();
     if (position < 0) {
-        showMessage(this, MessageIcon::Exclamation, QStringLiteral("Veuillez choisir la difficulté"));
+        showMessage(this, MessageIcon::Exclamation,
+                    QStringLiteral("Veuillez choisir la difficulté"));
         return;
     }
     m_choice = NewGridChoice{static_cast<std::int16_t>(position), m_chkAssist->isChecked()};

@@ -39,7 +39,8 @@ void Random::restart() { m_state = kStartState; }
 std::uint64_t Random::systemClock()
 {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
 }
 
 Random& gameRandom()

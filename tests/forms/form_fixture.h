@@ -1,4 +1,5 @@
-// Shared by the form tests: a game folder of their own, message boxes recorded, dialogs answered.
+// Shared by the form tests: a game folder of their own, message boxes recorded, dialogs answered,
+// and the forms' controls found by the names the game gives them.
 #pragma once
 
 #include "about/rating_link.h"
@@ -6,18 +7,33 @@
 #include "app/qt_paths.h"
 #include "mainwin/frm_main.h"
 #include "puzzle/frm_new.h"
-#include "puzzle/grid_catalogue.h"
 #include "puzzle/random.h"
 #include "support/temp_dir.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace taremo::testing {
+namespace taremo::test {
+
+// The control of `form` named `name`; the test stops when there is none.
+template <typename T = QWidget>
+T& named(const QObject& form, const QString& name)
+{
+    T* found = form.findChild<T*>(name);
+    if (found == nullptr)
+        throw std::runtime_error("no control named " + name.toStdString());
+    return *found;
+}
+inline QAction& action(const QObject& form, const char* name) { return named<QAction>(form, name); }
+inline CellEdit& txtCh(const FrmMain& main, int index)
+{
+    return named<CellEdit>(main, QStringLiteral("txtCh_%1").arg(index));
+}
 
 struct RecordedMessage { MessageIcon icon; QString title, text; };
 class FormTest : public ::testing::Test, public MessageSink {
@@ -25,7 +41,7 @@ protected:
     void show(QWidget*, MessageIcon icon, const QString& title, const QString& text) override
     {
         m_messages.push_back({icon, title, text});
-        m_finirAtMessage = frmMainLoaded() && frmMain().mnuFinir()->isEnabled();
+        m_finirAtMessage = frmMainLoaded() && action(frmMain(), "mnuFinir").isEnabled();
     }
     void SetUp() override
     {
@@ -83,32 +99,35 @@ protected:
     static void newGrid(FrmMain& main, int level, bool assistance = true)
     {
         answerNewGrid(main, [&](FrmNew& dialog) {
-            dialog.cmbChoix()->setCurrentIndex(level);
-            dialog.chkAssist()->setChecked(assistance);
-            QTest::mouseClick(dialog.cmdOK(), Qt::LeftButton);
+            named<QComboBox>(dialog, "cmbChoix").setCurrentIndex(level);
+            named<QCheckBox>(dialog, "chkAssist").setChecked(assistance);
+            QTest::mouseClick(&named<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
         });
     }
-    static std::vector<int> openCells(FrmMain& main)
+    static std::vector<int> openCells(const FrmMain& main)
     {
         std::vector<int> cells;
         for (int i = 0; i < kCellCount; ++i)
-            if (main.txtCh(i)->isEnabled())
+            if (main.board().cell(i).enabled)
                 cells.push_back(i);
         return cells;
     }
     // Types the right digit of cell `index`, or a wrong one, into its field.
-    static void typeDigit(FrmMain& main, int index, bool right)
+    static void typeDigit(const FrmMain& main, int index, bool right)
     {
         const int digit = Solution(gameState().NumGrille, cellNumber(index));
-        main.txtCh(index)->setFocus();
-        QTest::keyClick(main.txtCh(index), Qt::Key(Qt::Key_0 + (right ? digit : digit % 9 + 1)));
+        txtCh(main, index).setFocus();
+        QTest::keyClick(&txtCh(main, index), Qt::Key(Qt::Key_0 + (right ? digit : digit % 9 + 1)));
     }
-    static std::vector<Cell> cellsOf(FrmMain& main)
+    // Opens the answer pop-up with a click on the current cell `index` and chooses the answer.
+    static void answerByMouse(const FrmMain& main, int index)
     {
-        std::vector<Cell> cells;
-        for (int i = 0; i < kCellCount; ++i)
-            cells.push_back(main.board().cell(i));
-        return cells;
+        txtCh(main, index).setFocus();
+        QTest::mouseClick(&txtCh(main, index), Qt::LeftButton);
+        auto& menu = named<QMenu>(main, "mnuAide");
+        ASSERT_EQ(QApplication::activePopupWidget(), &menu);
+        QTest::mouseClick(&menu, Qt::LeftButton, {},
+                          menu.actionGeometry(&action(main, "mnuReponse")).center());
     }
     TempDir m_dir;
     // The player's own settings folder, for a game folder the player may not write to.
@@ -118,4 +137,4 @@ protected:
     bool m_finirAtMessage = false; // whether the finish command was enabled at the last message
 };
 
-} // namespace taremo::testing
+} // namespace taremo::test

@@ -9,9 +9,9 @@ namespace {
 
 // Set up before any test, as GIO reads them once per process: "web" opens web pages, where each
 // test's PATH lets it; the player's settings folder lies here too.
-void privateDesktop(const taremo::testing::TempDir& desktop)
+void privateDesktop(const taremo::test::TempDir& desktop)
 {
-    using taremo::testing::writeBytes;
+    using taremo::test::writeBytes;
     writeBytes(desktop / "data/applications/web.desktop",
                "[Desktop Entry]\nType=Application\nName=Web\nExec=web %u\nMimeType=text/html;\n");
     writeBytes(desktop / "config/mimeapps.list", "[Default Applications]\ntext/html=web.desktop\n");
@@ -29,7 +29,7 @@ void privateDesktop(const taremo::testing::TempDir& desktop)
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    const taremo::testing::TempDir desktop;
+    const taremo::test::TempDir desktop;
     privateDesktop(desktop);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);

@@ -9,9 +9,8 @@ namespace taremo {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::writeBytes;
-using AboutBox = testing::FormTest;
-using MessageBoxes = testing::FormTest;
+using AboutBox = test::FormTest;
+using test::named;
 
 TEST_F(AboutBox, RatingLinkFollowedByKeyOrClickClosesTheBoxWhateverComesOfIt)
 {
@@ -25,30 +24,30 @@ TEST_F(AboutBox, RatingLinkFollowedByKeyOrClickClosesTheBoxWhateverComesOfIt)
     FrmMain& main = showMain();
     for (const auto& [name, webMode, titles, key] : cases) {
         SCOPED_TRACE(name);
-        fs::permissions(writeBytes(m_dir / "bin/web", "#!/bin/sh\n"), webMode);
+        fs::permissions(test::writeBytes(m_dir / "bin/web", "#!/bin/sh\n"), webMode);
         m_messages.clear();
-        whileModal<FrmInfo>([&] { main.mnuInfo()->trigger(); }, [&](FrmInfo& box) {
-            EXPECT_EQ(box.accessibleName(), "About");
-            EXPECT_FALSE(box.Image1()->accessibleName().isEmpty());
-            EXPECT_FALSE(box.Image2()->accessibleName().isEmpty());
+        whileModal<FrmInfo>([&] { test::action(main, "mnuInfo").trigger(); }, [&](FrmInfo& box) {
+            EXPECT_EQ(box.accessibleName(), "À propos");
+            EXPECT_FALSE(named(box, "Image1").accessibleName().isEmpty());
+            EXPECT_FALSE(named(box, "Image2").accessibleName().isEmpty());
             QTest::keyClick(&box, Qt::Key_Escape);
             ASSERT_TRUE(box.isVisible()) << "only OK and the link close it";
+            QWidget& link = named(box, "lblVote");
             if (key == Qt::Key_unknown)
-                return QTest::mouseClick(box.lblVote(), Qt::LeftButton);
-            QTest::mousePress(box.lblVote(), Qt::LeftButton);
-            EXPECT_TRUE(box.cmdOK()->hasFocus()) << "a click takes no focus";
-            QTest::keyClick(box.cmdOK(), Qt::Key_Tab);
-            ASSERT_TRUE(box.lblVote()->hasFocus());
-            QTest::keyClick(box.lblVote(), key);
+                return QTest::mouseClick(&link, Qt::LeftButton);
+            QTest::mousePress(&link, Qt::LeftButton);
+            EXPECT_TRUE(named(box, "cmdOK").hasFocus()) << "a click takes no focus";
+            QTest::keyClick(&named(box, "cmdOK"), Qt::Key_Tab);
+            ASSERT_TRUE(link.hasFocus());
+            QTest::keyClick(&link, key);
         });
         EXPECT_EQ(m_messages.size(), titles.isEmpty() ? 0u : 1u);
         EXPECT_EQ(m_messages.empty() ? "" : m_messages[0].title, titles);
     }
 }
 
-TEST_F(MessageBoxes, AreWideEnoughForTheirTitle)
+TEST(MessageBoxes, AreWideEnoughForTheirTitle)
 {
-    setMessageSink(nullptr);
     for (const QString& title : {kGameTitle, QStringLiteral("Browser Not Found")}) {
         SCOPED_TRACE(title.toStdString());
         int width = 0;
@@ -61,8 +60,7 @@ TEST_F(MessageBoxes, AreWideEnoughForTheirTitle)
         });
         showMessage(nullptr, MessageIcon::Information, QStringLiteral("Bravo !"), title);
         EXPECT_GE(width, titleFitWidth(title));
-        const int textWidth = QFontMetrics(QApplication::font()).horizontalAdvance(title);
-        EXPECT_GT(titleFitWidth(title), textWidth);
+        EXPECT_GT(titleFitWidth(title), QFontMetrics(QApplication::font()).horizontalAdvance(title));
     }
 }
 

@@ -1,0 +1,174 @@
+// The language dialog: at first start with the desktop's language offered, from the menu during a
+// game, and with start.ini unwritable.
+#include "form_fixture.h"
+
+#include "about/frm_info.h"
+#include "lang/frm_langue.h"
+#include "lang/spoken.h"
+#include "lang/texts.h"
+#include "mainwin/qt_cell_look.h"
+#include <QAccessible>
+#include <QLabel>
+
+namespace taremo {
+namespace {
+
+using LanguageDialog = test::FormTest;
+using test::action;
+using test::named;
+using test::readBytes;
+
+QWidgetList windowsOnScreen()
+{
+    QWidgetList shown = QApplication::topLevelWidgets();
+    shown.removeIf([](QWidget* widget) { return !widget->isVisible(); });
+    return shown;
+}
+
+FrmLangue& firstStart()
+{
+    startGame(FirstWindow::Langue);
+    const QWidgetList shown = windowsOnScreen();
+    if (shown.size() != 1)
+        throw std::runtime_error("the language dialog is not the only window on screen");
+    return dynamic_cast<FrmLangue&>(*shown.front());
+}
+QPushButton& flag(const FrmLangue& dialog, int index)
+{
+    return named<QPushButton>(dialog, QStringLiteral("cmdLangue_%1").arg(index));
+}
+
+TEST_F(LanguageDialog, AtFirstStartEachFlagIsNamedAndOpensTheGameInItsLanguageSavedOrNot)
+{
+    const char* names[] = {"English", "Français", "Deutsch", "Italiano", "Spanish"};
+    const QByteArray saved = qgetenv("LC_ALL");
+    const std::shared_ptr<void> restore(nullptr, [&](void*) {
+        qunsetenv("LANGUAGE");
+        saved.isNull() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", saved);
+    });
+    qputenv("LANGUAGE", "pt_BR:de"); // German, the desktop's, whatever the locale says
+    qputenv("LC_ALL", "fr_FR.UTF-8");
+    FrmLangue& dialog = firstStart();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_EQ(QApplication::focusWidget(), &flag(dialog, 2)) << "the desktop's language";
+    EXPECT_TRUE(dialog.windowTitle().isEmpty());
+    EXPECT_EQ(named<QLabel>(dialog, "Label1").text(),
+              "TAREMO settigns - Please choice your language :");
+    for (int i = 0; i < FrmLangue::kLanguageCount; ++i) {
+        EXPECT_EQ(flag(dialog, i).toolTip(), QString::fromUtf8(names[i]));
+        EXPECT_EQ(flag(dialog, i).geometry(), QRect(24 + 112 * i, 40, 105, 57)) << "1680 twips";
+    }
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "start.ini")) << "nothing before a click";
+    QTest::keyClick(&flag(dialog, 2), Qt::Key_Space);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(windowsOnScreen(), QWidgetList{&frmMain()}) << "the game goes on";
+    EXPECT_EQ(readBytes(m_dir / "start.ini"), "[LastOpen]\r\nLanguage=3\r\n");
+    EXPECT_EQ(named<QMenu>(frmMain(), "mnuFichier").title(), "&Datei");
+#ifndef _WIN32 // a read-only folder needs POSIX permissions
+    // A game folder the player may not write to keeps its old difficulty file; the player's own
+    // folder, made on the first save, keeps the choices, even before any grid was played.
+    std::filesystem::remove(m_dir / "start.ini");
+    test::writeBytes(m_dir / "niveau.ini", "[Niveau]\r\nNiveauChoisi=2\r\n");
+    std::filesystem::permissions(m_dir.path(), std::filesystem::perms(0500));
+    unloadFrmMain();
+    QTest::mouseClick(&flag(firstStart(), 3), Qt::LeftButton);
+    gameState().NiveauChoisi = 4;
+    frmMain().close();
+    EXPECT_EQ(readBytes(m_ownSettings / "start.ini"), "[LastOpen]\r\nLanguage=4\r\n");
+    EXPECT_EQ(gameState().Langue, 4.0f);
+    EXPECT_EQ(readBytes(m_ownSettings / "niveau.ini"), "[Niveau]\r\nNiveauChoisi=4\r\n");
+    EXPECT_EQ(readBytes(m_dir / "niveau.ini"), "[Niveau]\r\nNiveauChoisi=2\r\n");
+    EXPECT_TRUE(m_messages.empty());
+    std::filesystem::permissions(m_ownSettings, std::filesystem::perms(0500)); // nowhere now
+    unloadFrmMain();
+    QTest::mouseClick(&flag(firstStart(), 2), Qt::LeftButton);
+    std::filesystem::permissions(m_ownSettings, std::filesystem::perms(0700));
+    ASSERT_EQ(m_messages.size(), 1u) << "told once, and only when unsaved";
+    EXPECT_TRUE(m_messages[0].text.startsWith("The language could not be saved"));
+    EXPECT_EQ(gameState().Langue, 3.0f) << "applied all the same";
+#endif
+}
+
+TEST_F(LanguageDialog, FirstStartClosedUnansweredEndsTheProgramWithoutWriting)
+{
+    FrmLangue& dialog = firstStart();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    ASSERT_TRUE(dialog.isVisible()) << "Escape is no way out";
+    dialog.close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(windowsOnScreen().isEmpty());
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "start.ini"));
+}
+
+// What a player reads and a screen reader says in each language, chosen from the menu during a
+// game: the menus, the cells, the new-grid dialog and the About box, whose shortcut lines must
+// each fit.
+TEST_F(LanguageDialog, EachLanguageFromTheMenuRecaptionsTheGameButNotTheGridInPlay)
+{
+    FrmMain& main = showMain();
+    newGrid(main, 2);
+    std::vector<std::pair<QString, QPalette>> board;
+    for (int i = 0; i < kCellCount; ++i)
+        board.emplace_back(test::txtCh(main, i).text(), test::txtCh(main, i).palette());
+    const QString levelLine = named<QLabel>(main, "lblNiveau").text();
+    const auto texts = [](std::initializer_list<int> numbers) {
+        QStringList wanted;
+        for (const int number : numbers)
+            wanted << QString::fromStdString(Traduction(static_cast<std::int16_t>(number)));
+        return wanted;
+    };
+    for (int langue = 5; langue >= 1; --langue) {
+        SCOPED_TRACE(langue);
+        whileModal<FrmLangue>([&] { action(main, "Language").trigger(); }, [&](FrmLangue& dialog) {
+            QTest::mouseClick(&flag(dialog, langue - 1), Qt::LeftButton);
+        });
+        showMain();
+        ASSERT_EQ(gameState().Langue, langue);
+        QStringList menus;
+        for (const char* menu : {"mnuFichier", "mnuAide", "mnuApropos"})
+            menus << named<QMenu>(main, menu).title();
+        for (const char* item : {"mnuNew", "mnuFinir", "mnuQuit", "mnuReponse", "mnuInfo"})
+            menus << action(main, item).text();
+        EXPECT_EQ(menus, texts({1, 6, 8, 2, 3, 4, 7, 9}));
+        EXPECT_EQ(action(main, "Language").text(), "Change &Language") << "in every language";
+        const auto spoken = [](Spoken word) { return QString::fromStdString(SpokenText(word)); };
+        EXPECT_EQ(named(main, "Image1").accessibleName(), spoken(Spoken::TitlePicture));
+        for (const int i : {0, 40, 80})
+            EXPECT_EQ(test::txtCh(main, i).accessibleName(), cellAccessibleName(i, main.board().cell(i), false));
+        whileModal<FrmNew>([&] { action(main, "mnuNew").trigger(); }, [&](FrmNew& dialog) {
+            QStringList shown = {named<QLabel>(dialog, "Label1").text(),
+                                 named<QPushButton>(dialog, "cmdUndo").text(),
+                                 named<QCheckBox>(dialog, "chkAssist").text()};
+            for (int i = 0; i < named<QComboBox>(dialog, "cmbChoix").count(); ++i)
+                shown << named<QComboBox>(dialog, "cmbChoix").itemText(i);
+            EXPECT_EQ(shown, texts({12, 14, 15, 16, 17, 18, 19, 20, 21}));
+            EXPECT_EQ(dialog.accessibleName(), spoken(Spoken::NewGridDialog));
+            named<QPushButton>(dialog, "cmdUndo").click();
+        });
+        whileModal<FrmInfo>([&] { action(main, "mnuInfo").trigger(); }, [&](FrmInfo& box) {
+            auto& label4 = named<QLabel>(box, "Label4");
+            auto& label3 = named<RunsLabel>(box, "Label3");
+            EXPECT_EQ(QStringList({label4.text(), label3.text()}), texts({30, 31}));
+            EXPECT_EQ(named<QLabel>(box, "lblVersion").text(), TAREMO_VERSION);
+            EXPECT_EQ(box.accessibleName(), spoken(Spoken::AboutBox));
+            for (const auto& [picture, word] : {std::pair{"Image1", Spoken::AboutEmblem}, {"Image2", Spoken::AboutTitle}}) {
+                QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(&named(box, picture));
+                EXPECT_EQ(seen->role(), QAccessible::Graphic);
+                EXPECT_EQ(seen->text(QAccessible::Name), spoken(word));
+            }
+            EXPECT_LE(label4.fontMetrics().horizontalAdvance(label4.text()),
+                      label4.contentsRect().width());
+            EXPECT_EQ(label3.displayLines().size(), 3) << "one line per shortcut";
+            EXPECT_LE(3 * label3.fontMetrics().lineSpacing(), label3.height());
+            named<QPushButton>(box, "cmdOK").click();
+        });
+    }
+    EXPECT_EQ(named<QLabel>(main, "lblNiveau").text(), levelLine);
+    for (int i = 0; i < kCellCount; ++i) {
+        EXPECT_EQ(test::txtCh(main, i).text(), board[static_cast<std::size_t>(i)].first);
+        ASSERT_TRUE(test::txtCh(main, i).palette() == board[static_cast<std::size_t>(i)].second);
+    }
+}
+
+} // namespace
+} // namespace taremo

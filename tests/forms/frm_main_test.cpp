@@ -1,0 +1,145 @@
+// The main window played with real keys, clicks, shortcuts and menus.
+#include "form_fixture.h"
+#include <QClipboard>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace taremo {
+namespace {
+
+using MainWindow = test::FormTest;
+using test::action;
+using test::named;
+using test::txtCh;
+
+TEST_F(MainWindow, OpensOnTheTitlePictureAndLaysTheBoardOutInTwips)
+{
+    FrmMain& main = showMain();
+    EXPECT_EQ(main.windowTitle(), "  ta | re | mo");
+    QStringList bar;
+    for (const QAction* menu : main.menuBar()->actions())
+        bar << menu->text();
+    EXPECT_EQ(bar, QStringList({"&Fichier", "A &propos"})) << "the help menu is a pop-up only";
+    EXPECT_FALSE(action(main, "mnuFinir").isEnabled());
+    auto& picture = named(main, "Image1");
+    auto& board = named(main, "fraGrille");
+    auto& level = named(main, "lblNiveau");
+    EXPECT_TRUE(picture.isVisible() && !board.isVisible() && !level.isVisible());
+    // 15 twips to a pixel: 6210 wide, centred on the screen; the picture 4950 x 4275, centred
+    // with 800 twips of the outer height left to the bars.
+    main.resize(700, main.height()); // no width but its own, asked for from inside or outside
+    main.windowHandle()->resize(700, main.height());
+    QApplication::processEvents();
+    EXPECT_EQ(main.width(), 414);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_NEAR(main.frameGeometry().center().x(), screen.center().x(), 3);
+    EXPECT_EQ(picture.geometry(),
+              QRect(42, (main.frameGeometry().height() * 15 - 4275 - 800) / 30, 330, 285));
+
+    whileModal<FrmNew>([&] { QTest::mouseClick(&picture, Qt::LeftButton); }, [](FrmNew& dialog) {
+        QTest::mouseClick(&named<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
+    });
+    showMain();
+    EXPECT_TRUE(!picture.isVisible() && board.isVisible() && level.isVisible());
+    EXPECT_TRUE(action(main, "mnuFinir").isEnabled());
+    EXPECT_EQ(board.geometry(), QRect(8, 8, 393, 329));
+    EXPECT_EQ(level.geometry(), QRect(8, 344, 393, 17));
+    // Cells 615 x 495 twips; blocks 105 twips apart, neighbours within a block share a border.
+    const int lefts[] = {8, 48, 88, 136, 176, 216, 264, 304, 344};
+    const int tops[] = {16, 48, 80, 120, 152, 184, 224, 256, 288};
+    for (int i = 0; i < kCellCount; ++i)
+        ASSERT_EQ(txtCh(main, i).geometry(), QRect(lefts[i % 9], tops[i / 9], 41, 33)) << i;
+}
+
+TEST_F(MainWindow, OnlyDigitsAndTheAnswerMenuFillACellAndArrowsFindTheNearestOpenOne)
+{
+    FrmMain& main = showMain();
+    newGrid(main, 5);
+    const auto open = openCells(main);
+    CellEdit& cell = txtCh(main, open[0]); // the current cell, which one click answers
+    QGuiApplication::clipboard()->setText(QStringLiteral("12345"));
+    const std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {"letter", Qt::Key_A, {}}, {"Ctrl+V", Qt::Key_V, Qt::ControlModifier},
+        {"Shift+Insert", Qt::Key_Insert, Qt::ShiftModifier}};
+    for (const auto& [name, key, modifiers] : keys) {
+        QTest::keyClick(&cell, key, modifiers);
+        EXPECT_EQ(cell.text(), "") << name;
+    }
+    answerByMouse(main, open[0]); // chosen as a player does, which closes the menu
+    ASSERT_TRUE(QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }));
+    showMain();
+    EXPECT_EQ(cell.text().toInt(), Solution(gameState().NumGrille, cellNumber(open[0])));
+    int current = open[open.size() / 2]; // each arrow goes on from where the last one left it
+    typeDigit(main, current, true);
+    EXPECT_EQ(QApplication::focusWidget(), nullptr) << "the settled cell passes the focus on";
+    for (const auto& [key, dRow, dColumn] : {std::tuple{Qt::Key_Right, 0, 1}, {Qt::Key_Down, 1, 0},
+                                            {Qt::Key_Left, 0, -1}, {Qt::Key_Up, -1, 0}}) {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused ? focused : &main, key);
+        const int next = main.board().nearestOpenCell(current, dRow, dColumn);
+        current = next >= 0 ? next : current;
+        EXPECT_EQ(QApplication::focusWidget(), next >= 0 ? &txtCh(main, next) : focused)
+            << QKeySequence(key).toString().toStdString() << ": stays put with nowhere to go";
+    }
+}
+
+TEST_F(MainWindow, AFullRightGridIsWonOnceByAKeyWithOrWithoutAssistanceOrByTheAnswer)
+{
+    for (const std::string_view way : {"assisted", "unassisted", "answer"}) {
+        SCOPED_TRACE(way);
+        unloadFrmMain();
+        m_messages.clear();
+        FrmMain& main = showMain();
+        newGrid(main, 1, way != "unassisted");
+        const auto open = openCells(main);
+        for (const int i : open)
+            typeDigit(main, i, i != open[0]); // all right but the first, which turns red
+        EXPECT_EQ(txtCh(main, open[0]).palette().color(QPalette::Active, QPalette::Text), Qt::red);
+        way == "answer" ? answerByMouse(main, open[0]) : typeDigit(main, open[0], true);
+        EXPECT_EQ(txtCh(main, open[0]).accessibleName().endsWith("révélée"), way == "answer");
+        ASSERT_EQ(m_messages.size(), 1u);
+        EXPECT_EQ(m_messages[0].text, QStringLiteral("Bravo !"));
+        EXPECT_EQ(m_messages[0].icon, MessageIcon::Information);
+        EXPECT_TRUE(m_finirAtMessage) << "Bravo first, then Finish goes";
+        showMain();
+        QAction& finir = action(main, "mnuFinir");
+        ASSERT_EQ(finir.isEnabled(), way == "answer") << "only a win by the answer can finish";
+        std::vector<Cell> won(kCellCount);
+        for (int i = 0; i < kCellCount; ++i)
+            won[static_cast<std::size_t>(i)] = main.board().cell(i);
+        QTest::keyClick(main.windowHandle(), Qt::Key_F4);
+        EXPECT_FALSE(finir.isEnabled());
+        for (int i = 0; i < kCellCount; ++i)
+            ASSERT_EQ(main.board().cell(i), won[static_cast<std::size_t>(i)]) << "settled already";
+    }
+}
+
+TEST_F(MainWindow, TakesNoInputUnderADialogThenF4FinishesLegiblyAndF3StoresTheLevel)
+{
+    FrmMain& main = showMain();
+    newGrid(main, 3);
+    const auto open = openCells(main);
+    for (const char* command : {"mnuNew", "Language", "mnuInfo"}) {
+        SCOPED_TRACE(command);
+        whileModal<QDialog>([&] { action(main, command).trigger(); }, [&](QDialog& dialog) {
+            QTest::keyClick(main.windowHandle(), Qt::Key_5);
+            QTest::mouseClick(main.windowHandle(), Qt::LeftButton, {},
+                              txtCh(main, open[1]).mapTo(&main, QPoint(5, 5)));
+            QTest::keyClick(main.windowHandle(), Qt::Key_F4);
+            dialog.reject();
+        });
+        EXPECT_EQ(main.board().CaseCourante(), open[0]) << "the click went nowhere";
+        EXPECT_EQ(main.board().cell(open[0]).text, "") << "nor the keys";
+    }
+    showMain();
+    typeDigit(main, open[0], false); // red, then on red once finished
+    QTest::keyClick(main.windowHandle(), Qt::Key_F4);
+    EXPECT_TRUE(openCells(main).empty());
+    EXPECT_LT(txtCh(main, open[0]).palette().color(QPalette::Disabled, QPalette::Text).value(), 60);
+    QTest::keyClick(main.windowHandle(), Qt::Key_F3);
+    EXPECT_EQ(test::readBytes(m_dir / "niveau.ini"), "[Niveau]\r\nNiveauChoisi=3\r\n");
+}
+
+} // namespace
+} // namespace taremo

@@ -1,0 +1,84 @@
+// The new-grid dialog: the level it wants, what it remembers between games, and Cancel.
+#include "form_fixture.h"
+#include <QLabel>
+
+namespace taremo {
+namespace {
+
+using NewGridDialog = test::FormTest;
+using test::named;
+
+QComboBox& levels(FrmNew& dialog) { return named<QComboBox>(dialog, "cmbChoix"); }
+QCheckBox& assistance(FrmNew& dialog) { return named<QCheckBox>(dialog, "chkAssist"); }
+void click(FrmNew& dialog, const char* button)
+{
+    QTest::mouseClick(&named<QPushButton>(dialog, button), Qt::LeftButton);
+}
+
+TEST_F(NewGridDialog, WantsALevelAndStaysUpOnEscapeOrEnterElsewhere)
+{
+    gameState().NiveauChoisi = -1;
+    FrmMain& main = showMain();
+    answerNewGrid(main, [](FrmNew& dialog) {
+        EXPECT_EQ(dialog.accessibleName(), "Nouvelle grille");
+        click(dialog, "cmdOK");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QTest::keyClick(&assistance(dialog), Qt::Key_Return);
+        ASSERT_TRUE(dialog.isVisible());
+        levels(dialog).setCurrentIndex(5);
+        EXPECT_EQ(levels(dialog).currentText(), "Expert");
+        levels(dialog).setCurrentIndex(4);
+        click(dialog, "cmdOK");
+    });
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0].text, QStringLiteral("Veuillez choisir la difficulté"));
+    EXPECT_EQ(named<QLabel>(main, "lblNiveau").text(),
+              QStringLiteral("Niveau Difficile       click dans une case pour avoir la réponse"));
+    EXPECT_EQ(openCells(main).size(), 60u);
+}
+
+TEST_F(NewGridDialog, RemembersTheLevelAndTheAssistanceAndCancelLeavesTheGameAlone)
+{
+    gameState().NiveauChoisi = 4; // as read at start
+    FrmMain& main = showMain();
+    answerNewGrid(main, [](FrmNew& dialog) {
+        EXPECT_EQ(levels(dialog).currentIndex(), 4);
+        EXPECT_TRUE(assistance(dialog).isChecked());
+        levels(dialog).setCurrentIndex(1);
+        assistance(dialog).setChecked(false);
+        ASSERT_EQ(QApplication::focusWidget(), &named(dialog, "cmdOK")) << "Enter makes the grid";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    const auto open = openCells(main);
+    ASSERT_EQ(open.size(), 45u);
+    // Assistance off: neither a wrong nor a right digit is judged.
+    for (const bool right : {false, true}) {
+        const int index = open[right ? 1 : 0];
+        typeDigit(main, index, right);
+        const Cell& cell = main.board().cell(index);
+        EXPECT_TRUE(cell.enabled && cell.fore == kWindowText && cell.back == kWindowBackground);
+    }
+    std::vector<Cell> before;
+    for (int i = 0; i < kCellCount; ++i)
+        before.push_back(main.board().cell(i));
+    const QString levelLine = named<QLabel>(main, "lblNiveau").text();
+    answerNewGrid(main, [](FrmNew& dialog) {
+        EXPECT_FALSE(assistance(dialog).isChecked()) << "as the last game chose";
+        levels(dialog).setCurrentIndex(3);
+        assistance(dialog).setChecked(true);
+        click(dialog, "cmdUndo");
+    });
+    for (int i = 0; i < kCellCount; ++i)
+        ASSERT_EQ(main.board().cell(i), before[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(named<QLabel>(main, "lblNiveau").text(), levelLine);
+    EXPECT_TRUE(test::action(main, "mnuFinir").isEnabled());
+    EXPECT_EQ(gameState().SansAssistance, kTrue);
+    answerNewGrid(main, [](FrmNew& dialog) {
+        EXPECT_EQ(levels(dialog).currentIndex(), 3) << "the choice outlives Cancel";
+        EXPECT_FALSE(assistance(dialog).isChecked()) << "the box does not";
+        click(dialog, "cmdUndo");
+    });
+}
+
+} // namespace
+} // namespace taremo

@@ -1,0 +1,77 @@
+// The pictures at the screen's scale (run again by ctest at twice the pixels), and the built-in
+// pictures unpacked.
+#include "form_fixture.h"
+
+#include "about/frm_info.h"
+#include "app/qt_packed_picture.h"
+#include "app/qt_sharp_picture.h"
+#include <QLabel>
+
+namespace taremo {
+namespace {
+
+using SharpPictures = test::FormTest;
+using test::named;
+
+QImage rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+
+// What the label shows, pixel for pixel, against the picture made for the screen's scale.
+void expectDrawnForTheScreen(QWidget& label, const std::array<SharpPicture::Source, 3>& sizes)
+{
+    const QImage shot = label.grab().toImage();
+    const int scale = SharpPicture::scaleFor(shot.devicePixelRatio());
+    ASSERT_EQ(shot.devicePixelRatio(), scale) << "a whole scale, so no smoothing in between";
+    EXPECT_EQ(rgb(shot), rgb(sizes.at(static_cast<std::size_t>(scale - 1))()))
+        << label.objectName().toStdString() << " at " << scale << "x";
+}
+
+TEST_F(SharpPictures, EachScreenGetsThePicturesDrawnForItsScale)
+{
+    const std::pair<qreal, int> rows[] = {{1.0, 1}, {1.25, 2}, {2.0, 2}, {2.004, 2}, {3.0, 3},
+                                          {4.0, 3}};
+    for (const auto& [ratio, scale] : rows)
+        EXPECT_EQ(SharpPicture::scaleFor(ratio), scale) << ratio;
+
+    FrmMain& main = showMain();
+    expectDrawnForTheScreen(named(main, "Image1"), {[] { return unpack(kTitlePicture); },
+                                                    [] { return unpack(kTitlePicture2x); },
+                                                    [] { return unpack(kTitlePicture3x); }});
+    whileModal<FrmInfo>([&] { test::action(main, "mnuInfo").trigger(); }, [](FrmInfo& box) {
+        expectDrawnForTheScreen(named(box, "Image2"), resourceSources(":/resources/about_title", ".jpg"));
+        expectDrawnForTheScreen(named(box, "Image1"), resourceSources(":/resources/about_emblem", ".jpg"));
+        named<QPushButton>(box, "cmdOK").click();
+    });
+}
+
+TEST_F(SharpPictures, BuiltInPicturesAreTheArtworkAndTheIconSuitsTheScreen)
+{
+    const std::pair<const PackedPicture*, const char*> packed[] = {
+        {&kTitlePicture, "title"}, {&kTitlePicture2x, "title@2x"}, {&kTitlePicture3x, "title@3x"},
+        {&kIconPicture, "icon"}, {&kIconPicture2x, "icon@2x"}, {&kIconPicture3x, "icon@3x"}};
+    for (const auto& [picture, file] : packed) {
+        const QImage artwork(QString(TAREMO_RESOURCES_DIR "/%1.png").arg(file)); // null: no match
+        EXPECT_EQ(unpack(*picture).convertToFormat(QImage::Format_ARGB32),
+                  artwork.convertToFormat(QImage::Format_ARGB32)) << file;
+    }
+    const QIcon icon = gameIcon();
+    const int scale = SharpPicture::scaleFor(qApp->devicePixelRatio());
+    const QImage drawn = icon.pixmap(QSize(32, 32), scale).toImage();
+    const QString file = scale == 1 ? "icon" : QString("icon@%1x").arg(scale);
+    const QImage artwork(TAREMO_RESOURCES_DIR "/" + file + ".png");
+    EXPECT_EQ(drawn.convertToFormat(QImage::Format_ARGB32),
+              artwork.convertToFormat(QImage::Format_ARGB32))
+        << "drawn for the screen's scale, not enlarged";
+    EXPECT_EQ(icon.availableSizes().size(), scale == 1 ? 1 : 2) << "only the sizes screens need";
+}
+
+TEST(PackedPicture, DamagedRunsStayInside)
+{
+    const std::uint32_t red[] = {0xFFFF0000u};
+    const std::uint16_t runs[] = {0, 3, 7, 2, 0, 60000}; // no colour 7; 60000 runs past the end
+    const QImage image = unpack({4, 2, false, red, 1, runs, std::size(runs)});
+    EXPECT_EQ(QList<QRgb>({image.pixel(2, 0), image.pixel(3, 0), image.pixel(3, 1)}),
+              QList<QRgb>({0xFFFF0000u, 0u, 0xFFFF0000u}));
+}
+
+} // namespace
+} // namespace taremo

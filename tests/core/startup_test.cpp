@@ -37,26 +37,29 @@ TEST(Startup, FirstWindowAndRestoredChoices)
     }
 }
 
-TEST(Startup, SavesMakeThePlayersNewFolderAndRewriteTheWholeFileForTheNextStart)
+TEST(Startup, SavesMakeTheNewFolderAndRewriteTheWholeFileForTheNextStart)
 {
     test::TempDir root;
     // Not made yet, and named beyond what the ANSI code page of Windows holds.
-    const auto own = root.path() / std::filesystem::path(u8"Jeu \u00e9\u03b1\u65e5");
-    ASSERT_TRUE(SaveLangue(own, 2.0f));
-    test::writeBytes(own / kNiveauIni, "[Niveau]\r\nNiveauChoisi=1\r\nOld=2\r\n");
+    const auto folder = root.path() / std::filesystem::path(u8"Jeu \u00e9\u03b1\u65e5");
+    ASSERT_TRUE(SaveLangue(folder, 2.0f));
+    test::writeBytes(folder / kNiveauIni, "[Niveau]\r\nNiveauChoisi=1\r\nOld=2\r\n");
 #ifdef _WIN32 // hidden and system files count as absent, until a save puts plain ones there
-    SetFileAttributesW((own / kStartIni).c_str(), FILE_ATTRIBUTE_HIDDEN);
-    SetFileAttributesW((own / kNiveauIni).c_str(), FILE_ATTRIBUTE_SYSTEM);
+    SetFileAttributesW((folder / kStartIni).c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW((folder / kNiveauIni).c_str(), FILE_ATTRIBUTE_SYSTEM);
     GameState first;
-    EXPECT_EQ(Main(own, first), FirstWindow::Langue);
+    EXPECT_EQ(Main(folder, first), FirstWindow::Langue);
     EXPECT_EQ(first.NiveauChoisi, 0);
 #endif
-    ASSERT_TRUE(SaveLangue(own, 4.0f)) << "a new file stays replaceable";
-    ASSERT_TRUE(SaveNiveau(own, GameState{.NiveauChoisi = -1})); // no difficulty chosen
-    EXPECT_EQ(test::readBytes(own / kStartIni), "[LastOpen]\r\nLanguage=4\r\n");
-    EXPECT_EQ(test::readBytes(own / kNiveauIni), "[Niveau]\r\nNiveauChoisi=-1\r\n");
+    ASSERT_TRUE(SaveLangue(folder, 4.0f)) << "a new file stays replaceable";
+    ASSERT_TRUE(SaveNiveau(folder, GameState{.NiveauChoisi = -1})); // no difficulty chosen
+    EXPECT_EQ(test::readBytes(folder / kStartIni), "[LastOpen]\r\nLanguage=4\r\n");
+    EXPECT_EQ(test::readBytes(folder / kNiveauIni), "[Niveau]\r\nNiveauChoisi=-1\r\n");
+    // A copy in a folder the player may not write to: what their own folder holds (here a
+    // language only) comes first, then what was left beside the game.
+    const auto own = test::writeBytes(root / "own" / kStartIni, "[LastOpen]\r\nLanguage=3");
     GameState state;
-    EXPECT_EQ(Main(own, state), FirstWindow::Main);
-    EXPECT_EQ(state.Langue, 4.0f);
+    EXPECT_EQ(Main(own.parent_path(), state, folder), FirstWindow::Main);
+    EXPECT_EQ(state.Langue, 3.0f);
     EXPECT_EQ(state.NiveauChoisi, -1);
 }

@@ -39,7 +39,19 @@ private:
     std::size_t m_pos = 0;
 };
 
-enum class Event { NewGrid, Key, FieldText, Focus, Mouse, Answer, Finish, Arrow, Tab, Lookup, Count };
+enum class Event {
+    NewGrid,
+    Key,
+    FieldText,
+    Focus,
+    Mouse,
+    Answer,
+    Finish,
+    Arrow,
+    Tab,
+    Lookup,
+    Count
+};
 
 // The board as the main window drives it: the window's own guards (a disabled field takes no
 // focus and no mouse, the answer lives in the menu a click opens, a disabled finish command
@@ -75,17 +87,40 @@ private:
     void apply(Event event, Events& events, bool menuWasOpen)
     {
         switch (event) {
-        case Event::NewGrid: newGrid(events); break;
-        case Event::Key: key(events.cell(), events.next()); break;
-        case Event::FieldText: fieldText(events.cell(), events.next()); break;
-        case Event::Focus: focus(events.cell()); break;
-        case Event::Mouse: mouse(events.cell(), 1 + events.next() % 2); break;
-        case Event::Answer: if (menuWasOpen) answer(); break;
-        case Event::Finish: if (m_board.finirEnabled()) finish(); break;
-        case Event::Arrow: arrow(events.cell(), events.next() % 4); break;
-        case Event::Tab: tab(events.cell(), events.next() % 2 == 0 ? 1 : -1); break;
-        case Event::Lookup: lookup(number(events), number(events)); break;
-        case Event::Count: break;
+        case Event::NewGrid:
+            newGrid(events);
+            break;
+        case Event::Key:
+            key(events.cell(), events.next());
+            break;
+        case Event::FieldText:
+            fieldText(events.cell(), events.next());
+            break;
+        case Event::Focus:
+            focus(events.cell());
+            break;
+        case Event::Mouse:
+            mouse(events.cell(), 1 + events.next() % 2);
+            break;
+        case Event::Answer:
+            if (menuWasOpen)
+                answer();
+            break;
+        case Event::Finish:
+            if (m_board.finirEnabled())
+                finish();
+            break;
+        case Event::Arrow:
+            arrow(events.cell(), events.next() % 4);
+            break;
+        case Event::Tab:
+            tab(events.cell(), events.next() % 2 == 0 ? 1 : -1);
+            break;
+        case Event::Lookup:
+            lookup(number(events), number(events));
+            break;
+        case Event::Count:
+            break;
         }
     }
 
@@ -206,14 +241,16 @@ private:
     static std::int16_t number(Events& events)
     {
         const int low = events.next();
-        return static_cast<std::int16_t>(events.next() % 2 == 0 ? low - 2 : low << 8 | events.next());
+        return static_cast<std::int16_t>(events.next() % 2 == 0 ? low - 2
+                                                                : low << 8 | events.next());
     }
 
     // The solution lookup, asked anything: the catalogue's digit within its ranges, 0 outside.
     void lookup(std::int16_t grid, std::int16_t cell)
     {
         const bool inRange = grid >= 1 && grid <= kGridCount && cell >= 1 && cell <= kCellCount;
-        const int expected = inRange ? GridDigits(grid)[static_cast<std::size_t>(cell - 1)] - '0' : 0;
+        const int expected =
+            inRange ? GridDigits(grid)[static_cast<std::size_t>(cell - 1)] - '0' : 0;
         check(Solution(grid, cell) == expected, "the lookup of grid " + std::to_string(grid), cell);
     }
 

@@ -64,7 +64,7 @@ TEST(IniRewrite, ReplacesTheFileWholeOrNotAtAllAndNeverThroughALink)
 #else
     EXPECT_FALSE(RewriteIni(file, "[Niveau]", "NiveauChoisi", std::int16_t{3}));
     fs::permissions(dir.path(), fs::perms::owner_write, fs::perm_options::add);
-    // A write that fails part way: files may grow to 12 bytes only.
+    // A write that fails midway: files may grow to 12 bytes only.
     std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails rather than ends the tests
     rlimit saved{};
     ::getrlimit(RLIMIT_FSIZE, &saved);

@@ -29,7 +29,6 @@ TEST(Startup, FirstWindowAndRestoredChoices)
         for (const auto& [name, bytes] : {std::pair{kNiveauIni, niveauIni}, {kStartIni, startIni}})
             if (bytes)
                 test::writeBytes(dir / name, bytes);
-        SCOPED_TRACE(std::string(niveauIni ? niveauIni : "-") + ", " + (startIni ? startIni : "-"));
         GameState state{.NiveauChoisi = 5, .Langue = 2.0f};
         EXPECT_EQ(Main(dir.path(), state), window);
         EXPECT_EQ(state.NiveauChoisi, niveauChoisi);

@@ -1,6 +1,8 @@
 // The numbered texts, as bytes so that a source saved in another encoding cannot pass, and the
-// level line under the board made of them; and the desktop's language, read from its locale.
+// level line under the board made of them; the words for assistive technology beside them; and
+// the desktop's language, read from its locale.
 #include "lang/desktop_language.h"
+#include "lang/spoken.h"
 #include "lang/texts.h"
 
 #include "app/game_state.h"
@@ -27,6 +29,9 @@ TEST(Traduction, ExactTextsOnlyForExactCodesAndNumbersAndTheLevelLineMadeOfThem)
         EXPECT_EQ(Traduction(langue, 1), "") << langue;
     for (float langue = 5; std::int16_t number : {-1, 0, 5, 10, 23, 29, 32})
         EXPECT_EQ(Traduction(langue, number), "") << number;
+    // The words for assistive technology are English too while no language is chosen.
+    EXPECT_EQ(SpokenText(3.0f, Spoken::Wrong), "falsch");
+    EXPECT_EQ(SpokenText(0.0f, Spoken::Wrong), "wrong");
     // The level line is made of texts 13, 16 to 21 and 11, in English until a language is chosen.
     gameState().Langue = 0.0f;
     EXPECT_EQ(LevelLine(5), "Level Expert       Click in a compartment to have the answer");

@@ -45,7 +45,6 @@ protected:
     }
     void SetUp() override
     {
-        qputenv("PATH", (m_dir / "bin").c_str()); // no real browser ever starts
         std::filesystem::remove_all(m_ownSettings);
         ratingLink() = RatingLink{};
         setProgramDir(m_dir.path());

@@ -8,23 +8,14 @@
 namespace taremo {
 namespace {
 
-namespace fs = std::filesystem;
 using AboutBox = test::FormTest;
 using test::named;
 
-TEST_F(AboutBox, RatingLinkFollowedByKeyOrClickClosesTheBoxWhateverComesOfIt)
+TEST_F(AboutBox, RatingLinkFollowedByKeyOrClickClosesTheBoxWithWhatCameOfIt)
 {
-    // The desktop's browser is bin/web, found through PATH (see main.cpp); the messages' titles;
-    // the key on the link, or none for a click.
-    const std::tuple<const char*, fs::perms, QString, Qt::Key> cases[] = {
-        {"Return, no browser", fs::perms::none, "Browser Not Found", Qt::Key_Return},
-        {"Space, no browser", fs::perms::none, "Browser Not Found", Qt::Key_Space},
-        {"browser runs", fs::perms(0755), "", Qt::Key_unknown},
-        {"browser gone", fs::perms::none, "URL Failed", Qt::Key_unknown}};
+    // The desktop knows no browser (see main.cpp): each way to follow the link brings its message.
     FrmMain& main = showMain();
-    for (const auto& [name, webMode, titles, key] : cases) {
-        SCOPED_TRACE(name);
-        fs::permissions(test::writeBytes(m_dir / "bin/web", "#!/bin/sh\n"), webMode);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_unknown}) { // unknown: a click
         m_messages.clear();
         whileModal<FrmInfo>([&] { test::action(main, "mnuInfo").trigger(); }, [&](FrmInfo& box) {
             EXPECT_EQ(box.accessibleName(), "À propos");
@@ -41,8 +32,8 @@ TEST_F(AboutBox, RatingLinkFollowedByKeyOrClickClosesTheBoxWhateverComesOfIt)
             ASSERT_TRUE(link.hasFocus());
             QTest::keyClick(&link, key);
         });
-        EXPECT_EQ(m_messages.size(), titles.isEmpty() ? 0u : 1u);
-        EXPECT_EQ(m_messages.empty() ? "" : m_messages[0].title, titles);
+        ASSERT_EQ(m_messages.size(), 1u);
+        EXPECT_EQ(m_messages[0].title, "Browser Not Found");
     }
 }
 

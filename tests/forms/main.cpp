@@ -7,20 +7,12 @@
 
 namespace {
 
-// Set up before any test, as GIO reads them once per process: "web" opens web pages, where each
-// test's PATH lets it; the player's settings folder lies here too.
+// Set up before any test, as GIO reads them once per process: a desktop that knows no browser,
+// so that the rating link never starts one; the player's settings folder lies here too.
 void privateDesktop(const taremo::test::TempDir& desktop)
 {
-    using taremo::test::writeBytes;
-    writeBytes(desktop / "data/applications/web.desktop",
-               "[Desktop Entry]\nType=Application\nName=Web\nExec=web %u\nMimeType=text/html;\n");
-    writeBytes(desktop / "config/mimeapps.list", "[Default Applications]\ntext/html=web.desktop\n");
-    std::filesystem::create_directories(desktop / "system");
-    std::filesystem::create_directory_symlink("/usr/share/mime", desktop / "system/mime");
-    qputenv("XDG_DATA_HOME", (desktop / "data").c_str());
-    qputenv("XDG_DATA_DIRS", (desktop / "system").c_str());
-    qputenv("XDG_CONFIG_HOME", (desktop / "config").c_str());
-    qputenv("XDG_CONFIG_DIRS", (desktop / "none").c_str());
+    for (const char* name : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
+        qputenv(name, (desktop / name).c_str());
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
 }
 

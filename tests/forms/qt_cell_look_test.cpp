@@ -69,6 +69,8 @@ TEST(CellLook, EveryStateStandsOutAndIsNamedInLightAndDarkPalettes)
             }
         }
     }
+    gameState().Langue = 3.0f; // and in the game's language
+    EXPECT_EQ(cellAccessibleName(40, rows[1].cell, false), "Zeile 5, Spalte 5, falsch");
 }
 
 using CellLookOnTheBoard = test::FormTest;

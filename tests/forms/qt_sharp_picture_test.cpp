@@ -64,14 +64,5 @@ TEST_F(SharpPictures, BuiltInPicturesAreTheArtworkAndTheIconSuitsTheScreen)
     EXPECT_EQ(icon.availableSizes().size(), scale == 1 ? 1 : 2) << "only the sizes screens need";
 }
 
-TEST(PackedPicture, DamagedRunsStayInside)
-{
-    const std::uint32_t red[] = {0xFFFF0000u};
-    const std::uint16_t runs[] = {0, 3, 7, 2, 0, 60000}; // no colour 7; 60000 runs past the end
-    const QImage image = unpack({4, 2, false, red, 1, runs, std::size(runs)});
-    EXPECT_EQ(QList<QRgb>({image.pixel(2, 0), image.pixel(3, 0), image.pixel(3, 1)}),
-              QList<QRgb>({0xFFFF0000u, 0u, 0xFFFF0000u}));
-}
-
 } // namespace
 } // namespace taremo

@@ -1,0 +1,47 @@
+// The catalogue's 250 grids: each one solved, its lookup the digits it holds, and no two the
+// same, even with the digits renamed or the grid turned over its diagonal.
+#include "puzzle/grid_catalogue.h"
+
+#include <array>
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+using namespace taremo;
+
+// Alike for two grids exactly when one is the other with its digits renamed or transposed.
+static std::string canonical(std::string_view grid)
+{
+    const auto renamed = [](auto digitAt) { // digits named in order of first appearance
+        std::string text(kCellCount, ' ');
+        std::array<char, 10> name{};
+        char next = '1';
+        for (int c = 0; c < kCellCount; ++c) {
+            char& named = name.at(static_cast<std::size_t>(digitAt(c) - '0'));
+            text[static_cast<std::size_t>(c)] = named != 0 ? named : (named = next++);
+        }
+        return text;
+    };
+    return std::min(renamed([&](int c) { return grid[static_cast<std::size_t>(c)]; }),
+                    renamed([&](int c) { return grid[static_cast<std::size_t>(c % 9 * 9 + c / 9)]; }));
+}
+
+TEST(GridCatalogue, EveryGridIsSolvedLooksUpItsOwnDigitsAndNoTwoAreAlike)
+{
+    std::set<std::string> seen;
+    for (std::int16_t grid = 1; grid <= kGridCount; ++grid) {
+        const std::string_view digits = GridDigits(grid);
+        ASSERT_EQ(digits.size(), 81u) << grid;
+        std::array<std::set<char>, 27> groups; // nine rows, nine columns, nine blocks
+        for (int c = 0; c < kCellCount; ++c) {
+            ASSERT_EQ(Solution(grid, static_cast<std::int16_t>(c + 1)), digits[c] - '0') << grid;
+            for (const int group : {c / 9, 9 + c % 9, 18 + c / 27 * 3 + c % 9 / 3})
+                groups.at(static_cast<std::size_t>(group)).insert(digits[c]);
+        }
+        for (const auto& group : groups)
+            EXPECT_EQ(std::string(group.begin(), group.end()), "123456789") << grid;
+        EXPECT_TRUE(seen.insert(canonical(digits)).second) << grid;
+    }
+    EXPECT_EQ(Solution(0, 1) + Solution(251, 1) + Solution(1, 0) + Solution(1, 82), 0);
+}

@@ -14,7 +14,7 @@ import time
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 # Quickest first: a fault is usually caught by the first binary that fails.
-CORE_TESTS = ["core_tests", "scenario_tests", "forms_tests"]
+CORE_TESTS = ["core_tests", "forms_tests"]
 TEST_TIMEOUT = 60  # seconds for one test binary (a few at most); a fault that hangs is caught
 
 

@@ -34,6 +34,22 @@ TEST_F(BoardTest, KeysLeaveTheCellInItsExpectedState)
     }
 }
 
+// Without assistance: the board full with two wrong digits, both marked; only the key that puts
+// the last of them right wins.
+TEST_F(BoardTest, UnassistedGameIsWonByTheKeyThatLeavesEveryCellRight)
+{
+    state.SansAssistance = kTrue;
+    board.newPuzzle(test::puzzleOf({0, 1, 2}));
+    const auto type = [&](int i, bool right) {
+        return board.txtCh_KeyPress(i, right ? test::digitOf(i)[0] : test::wrongDigitOf(i)).announce;
+    };
+    for (const auto& [i, right] : {std::pair{0, false}, {1, false}, {2, true}})
+        EXPECT_EQ(type(i, right), Announce::None) << "a wrong digit is still there";
+    EXPECT_TRUE(board.cell(0).fore == kRed && board.cell(1).fore == kRed) << "every wrong digit";
+    EXPECT_EQ(type(0, true), Announce::None);
+    EXPECT_EQ(type(1, true), Announce::BravoThenDisableFinir);
+}
+
 TEST_F(BoardTest, AnswerIsOfferedOnTheCurrentOpenCellWithAssistanceOnly)
 {
     board.newPuzzle(test::puzzleOf({5, 6}));

@@ -5,7 +5,6 @@
 #include "support/temp_dir.h"
 
 #include <cstdlib>
-#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -13,21 +12,6 @@ using namespace taremo;
 
 namespace fs = std::filesystem;
 
-#ifndef _WIN32
-// Sets an environment variable for one test.
-struct ScopedEnv {
-    ScopedEnv(const char* name, const char* value) : m_name(name)
-    {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        set(value);
-    }
-    ~ScopedEnv() { m_old ? set(m_old->c_str()) : ::unsetenv(m_name); }
-    int set(const char* value) { return ::setenv(m_name, value, 1); }
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
-#endif
 
 TEST(SettingsPlace, GameFolderWhenItIsThePlayersAndNoInstallElseThePlayersOwn)
 {
@@ -35,10 +19,11 @@ TEST(SettingsPlace, GameFolderWhenItIsThePlayersAndNoInstallElseThePlayersOwn)
 #ifdef _WIN32
     const fs::path own = fs::path(_wgetenv(L"APPDATA")) / "Taremo";
 #else
-    const ScopedEnv home("HOME", root.path().c_str());
-    ScopedEnv config("XDG_CONFIG_HOME", "relative/config"); // not absolute: ignored
+    // Only this test asks for the player's folder: the variables need no putting back.
+    ::setenv("HOME", root.path().c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", "relative/config", 1); // not absolute: ignored
     EXPECT_EQ(userSettingsFolder(), root / ".config/taremo");
-    config.set((root / "config").c_str());
+    ::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
     const fs::path own = root / "config/taremo";
 #endif
     EXPECT_EQ(userSettingsFolder(), own);

@@ -35,6 +35,17 @@ inline CellEdit& txtCh(const FrmMain& main, int index)
     return named<CellEdit>(main, QStringLiteral("txtCh_%1").arg(index));
 }
 
+// The palette of a dark desktop style.
+inline QPalette darkPalette()
+{
+    QPalette dark(QColor(0xf0f0f0), QColor(0x323232), QColor(0x4b4b4b), QColor(0x212121),
+                  QColor(0x262626), QColor(0xf0f0f0), Qt::white, QColor(0x242424),
+                  QColor(0x323232));
+    dark.setColor(QPalette::Highlight, QColor(0x308cc6));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(0x828282));
+    return dark;
+}
+
 struct RecordedMessage { MessageIcon icon; QString title, text; };
 class FormTest : public ::testing::Test, public MessageSink {
 protected:

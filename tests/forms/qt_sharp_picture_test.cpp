@@ -1,9 +1,8 @@
-// The pictures at the screen's scale (run again by ctest at twice the pixels), and the built-in
-// pictures unpacked.
+// The pictures at the screen's scale (run again by ctest at twice the pixels), the ones built
+// into the game as runs of pixels against their artwork.
 #include "form_fixture.h"
 
 #include "about/frm_info.h"
-#include "app/qt_packed_picture.h"
 #include "app/qt_sharp_picture.h"
 #include <QLabel>
 
@@ -33,9 +32,8 @@ TEST_F(SharpPictures, EachScreenGetsThePicturesDrawnForItsScale)
         EXPECT_EQ(SharpPicture::scaleFor(ratio), scale) << ratio;
 
     FrmMain& main = showMain();
-    expectDrawnForTheScreen(named(main, "Image1"), {[] { return unpack(kTitlePicture); },
-                                                    [] { return unpack(kTitlePicture2x); },
-                                                    [] { return unpack(kTitlePicture3x); }});
+    // The title picture, built into the game as runs of pixels, is the artwork itself.
+    expectDrawnForTheScreen(named(main, "Image1"), resourceSources(TAREMO_RESOURCES_DIR "/title", ".png"));
     whileModal<FrmInfo>([&] { test::action(main, "mnuInfo").trigger(); }, [](FrmInfo& box) {
         expectDrawnForTheScreen(named(box, "Image2"), resourceSources(":/resources/about_title", ".jpg"));
         expectDrawnForTheScreen(named(box, "Image1"), resourceSources(":/resources/about_emblem", ".jpg"));
@@ -43,16 +41,8 @@ TEST_F(SharpPictures, EachScreenGetsThePicturesDrawnForItsScale)
     });
 }
 
-TEST_F(SharpPictures, BuiltInPicturesAreTheArtworkAndTheIconSuitsTheScreen)
+TEST_F(SharpPictures, TheIconIsTheArtworkAtTheScreensScaleOnly)
 {
-    const std::pair<const PackedPicture*, const char*> packed[] = {
-        {&kTitlePicture, "title"}, {&kTitlePicture2x, "title@2x"}, {&kTitlePicture3x, "title@3x"},
-        {&kIconPicture, "icon"}, {&kIconPicture2x, "icon@2x"}, {&kIconPicture3x, "icon@3x"}};
-    for (const auto& [picture, file] : packed) {
-        const QImage artwork(QString(TAREMO_RESOURCES_DIR "/%1.png").arg(file)); // null: no match
-        EXPECT_EQ(unpack(*picture).convertToFormat(QImage::Format_ARGB32),
-                  artwork.convertToFormat(QImage::Format_ARGB32)) << file;
-    }
     const QIcon icon = gameIcon();
     const int scale = SharpPicture::scaleFor(qApp->devicePixelRatio());
     const QImage drawn = icon.pixmap(QSize(32, 32), scale).toImage();

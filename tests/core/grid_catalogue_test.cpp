@@ -13,18 +13,16 @@ using namespace taremo;
 // Alike for two grids exactly when one is the other with its digits renamed or transposed.
 static std::string canonical(std::string_view grid)
 {
-    const auto renamed = [](auto digitAt) { // digits named in order of first appearance
-        std::string text(kCellCount, ' ');
+    std::string text(grid), transposed(grid);
+    for (std::size_t c = 0; c < text.size(); ++c)
+        transposed[c % 9 * 9 + c / 9] = grid[c];
+    for (std::string* digits : {&text, &transposed}) { // named in order of first appearance
         std::array<char, 10> name{};
         char next = '1';
-        for (int c = 0; c < kCellCount; ++c) {
-            char& named = name.at(static_cast<std::size_t>(digitAt(c) - '0'));
-            text[static_cast<std::size_t>(c)] = named != 0 ? named : (named = next++);
-        }
-        return text;
-    };
-    return std::min(renamed([&](int c) { return grid[static_cast<std::size_t>(c)]; }),
-                    renamed([&](int c) { return grid[static_cast<std::size_t>(c % 9 * 9 + c / 9)]; }));
+        for (char& digit : *digits)
+            digit = name.at(digit - '0') ? name.at(digit - '0') : (name.at(digit - '0') = next++);
+    }
+    return std::min(text, transposed);
 }
 
 TEST(GridCatalogue, EveryGridIsSolvedLooksUpItsOwnDigitsAndNoTwoAreAlike)
@@ -43,5 +41,4 @@ TEST(GridCatalogue, EveryGridIsSolvedLooksUpItsOwnDigitsAndNoTwoAreAlike)
             EXPECT_EQ(std::string(group.begin(), group.end()), "123456789") << grid;
         EXPECT_TRUE(seen.insert(canonical(digits)).second) << grid;
     }
-    EXPECT_EQ(Solution(0, 1) + Solution(251, 1) + Solution(1, 0) + Solution(1, 82), 0);
 }

@@ -18,9 +18,6 @@ TEST_F(AboutBox, RatingLinkFollowedByKeyOrClickClosesTheBoxWithWhatCameOfIt)
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_unknown}) { // unknown: a click
         m_messages.clear();
         whileModal<FrmInfo>([&] { test::action(main, "mnuInfo").trigger(); }, [&](FrmInfo& box) {
-            EXPECT_EQ(box.accessibleName(), "À propos");
-            EXPECT_FALSE(named(box, "Image1").accessibleName().isEmpty());
-            EXPECT_FALSE(named(box, "Image2").accessibleName().isEmpty());
             QTest::keyClick(&box, Qt::Key_Escape);
             ASSERT_TRUE(box.isVisible()) << "only OK and the link close it";
             QWidget& link = named(box, "lblVote");
@@ -51,7 +48,6 @@ TEST(MessageBoxes, AreWideEnoughForTheirTitle)
         });
         showMessage(nullptr, MessageIcon::Information, QStringLiteral("Bravo !"), title);
         EXPECT_GE(width, titleFitWidth(title));
-        EXPECT_GT(titleFitWidth(title), QFontMetrics(QApplication::font()).horizontalAdvance(title));
     }
 }
 

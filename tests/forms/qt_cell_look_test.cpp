@@ -23,11 +23,7 @@ std::pair<QColor, QColor> frameColours(const QPalette& palette, const QColor& bo
 
 TEST(CellLook, EveryStateStandsOutAndIsNamedInLightAndDarkPalettes)
 {
-    const struct {
-        Cell cell;
-        bool revealed;
-        QString name;
-    } rows[] = {
+    const std::tuple<Cell, bool, QString> rows[] = { // the cell, whether revealed, its name
         {{"", kWindowBackground, kWindowText, true}, false, "Row 5, column 5"},
         {{"4", kWindowBackground, kRed, true}, false, "Row 5, column 5, wrong"},
         {{"4", kCyan, kWindowText, false}, false, "Row 5, column 5, given"},
@@ -58,7 +54,7 @@ TEST(CellLook, EveryStateStandsOutAndIsNamedInLightAndDarkPalettes)
         }
     }
     gameState().Langue = 3.0f; // and in the game's language
-    EXPECT_EQ(cellAccessibleName(40, rows[1].cell, false), "Zeile 5, Spalte 5, falsch");
+    EXPECT_EQ(cellAccessibleName(40, std::get<Cell>(rows[1]), false), "Zeile 5, Spalte 5, falsch");
 }
 
 } // namespace

@@ -34,7 +34,7 @@ bool rewrite(const std::filesystem::path& file, const char* section, const char*
 std::filesystem::path stored(const std::filesystem::path& settingsDir,
                              const std::filesystem::path& gameDir, const char* name)
 {
-    const auto own = settingsDir / name;
+    auto own = settingsDir / name;
     if (gameDir.empty() || gameDir == settingsDir || FileExists(own))
         return own;
     return gameDir / name;

@@ -406,8 +406,6 @@ FrmMain& frmMain()
     return *instance;
 }
 
-bool frmMainLoaded() { return mainInstance() != nullptr; }
-
 void unloadFrmMain() { mainInstance().reset(); }
 
 void startGame(FirstWindow first)

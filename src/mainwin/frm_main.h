@@ -125,8 +125,6 @@ private:
 
 // The one main window of the program, created on first use.
 FrmMain& frmMain();
-// Whether frmMain() has been created.
-bool frmMainLoaded();
 // Destroys the main window (tests start each case from a fresh one).
 void unloadFrmMain();
 

@@ -49,10 +49,11 @@ inline QPalette darkPalette()
 struct RecordedMessage { MessageIcon icon; QString title, text; };
 class FormTest : public ::testing::Test, public MessageSink {
 protected:
-    void show(QWidget*, MessageIcon icon, const QString& title, const QString& text) override
+    void show(QWidget* parent, MessageIcon icon, const QString& title, const QString& text) override
     {
         m_messages.push_back({icon, title, text});
-        m_finirAtMessage = frmMainLoaded() && action(frmMain(), "mnuFinir").isEnabled();
+        const auto* main = dynamic_cast<const FrmMain*>(parent);
+        m_finirAtMessage = main != nullptr && action(*main, "mnuFinir").isEnabled();
     }
     void SetUp() override
     {

@@ -2,7 +2,6 @@
 #include "form_fixture.h"
 #include "mainwin/qt_cell_look.h"
 #include <QClipboard>
-#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>

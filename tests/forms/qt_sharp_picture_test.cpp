@@ -4,7 +4,6 @@
 
 #include "about/frm_info.h"
 #include "app/qt_sharp_picture.h"
-#include <QLabel>
 
 namespace taremo {
 namespace {

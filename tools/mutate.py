@@ -255,7 +255,7 @@ def main():
     build(build_dir, ["all"], args.jobs, log)  # leave the scratch build as the source is
     print(f"{len(mutants)} faults in {time.monotonic() - started:.0f} s; log in {log}")
     tests, code = code_lines(ROOT / "tests"), code_lines(ROOT / "src")
-    print(f"tests: {tests} lines of C++ against {code} in src/ ({100 * tests / code:.0f} %)")
+    print(f"tests: {tests} lines of C++ against {code} in src/ ({100 * tests / code:.1f} %)")
     print(f"caught {caught} of {counted}")
     return 0 if caught == counted else 1
 

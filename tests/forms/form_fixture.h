@@ -7,7 +7,6 @@
 #include "app/qt_paths.h"
 #include "mainwin/frm_main.h"
 #include "puzzle/frm_new.h"
-#include "puzzle/random.h"
 #include "support/temp_dir.h"
 #include <QApplication>
 #include <QCheckBox>

@@ -34,6 +34,24 @@ options=(
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
     -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
     -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_md4c=OFF
+    # Built for size: -Os, link-time optimisation (each unused function then goes at the
+    # game's link, as Qt's static build already puts each in a section of its own), and the
+    # parts the game never uses left out, with the bundled code they alone bring: FreeType
+    # (the DirectWrite engine draws the text), md4c, the style-sheet engine, the
+    # graphics view, and widgets, image formats and writers no window of the game shows.
+    -DFEATURE_optimize_size=ON -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON
+    -DFEATURE_freetype=OFF
+    -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
+    -DFEATURE_textodfwriter=OFF -DFEATURE_pdf=OFF -DFEATURE_style_stylesheet=OFF
+    -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF -DFEATURE_mdiarea=OFF
+    -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF -DFEATURE_wizard=OFF
+    -DFEATURE_undoview=OFF -DFEATURE_undogroup=OFF -DFEATURE_undostack=OFF
+    -DFEATURE_undocommand=OFF -DFEATURE_columnview=OFF -DFEATURE_keysequenceedit=OFF
+    -DFEATURE_lcdnumber=OFF -DFEATURE_dial=OFF -DFEATURE_fontcombobox=OFF
+    -DFEATURE_splashscreen=OFF -DFEATURE_syntaxhighlighter=OFF -DFEATURE_datawidgetmapper=OFF
+    -DFEATURE_textbrowser=OFF -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF
+    -DFEATURE_imageformat_xpm=OFF -DFEATURE_sessionmanager=OFF -DFEATURE_systemtrayicon=OFF
+    -DFEATURE_movie=OFF
 )
 compiler=$(x86_64-w64-mingw32-g++-posix -dumpfullversion) ||
     fail "no MinGW-w64 compiler x86_64-w64-mingw32-g++-posix: tools/ensure-deps.sh windows"
@@ -95,6 +113,21 @@ step="building Qt"
 cmake --build "$work" -j "$jobs" >&2
 step="installing Qt into $prefix"
 cmake --install "$work" >&2
+# What the licence notices are made from: every file of Qt's source that went into an object
+# of this build (each source and the headers it included), Qt's attribution files with the
+# licence texts they name, Qt's own licences, and the Debian version of the source.
+step="recording what was built into $prefix/share/taremo"
+record=$prefix/share/taremo
+mkdir -p "$record"
+ninja -C "$work" -t deps | sed -n "s|^ *$source_dir/||p" | LC_ALL=C sort -u >"$record/built-files.txt"
+[[ -s $record/built-files.txt ]] || fail "the build's dependency log names no file of $source_dir"
+(cd "$source_dir" && find . -name qt_attribution.json -not -path './tests/*' \
+    -not -path './examples/*' -not -path './debian/*' -print0 |
+    LC_ALL=C sort -z | xargs -0 -I{} cp --parents {} "$record/") 
+(cd "$source_dir" && find src -name '*LICENSE*' -o -name 'COPYING*' -o -name 'NOTICE*' |
+    LC_ALL=C sort | xargs -I{} cp --parents {} "$record/")
+cp -r "$source_dir/LICENSES" "$record/"
+dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Version >"$record/debian-version"
 touch "$prefix/.complete"
 rm -rf "$work"
 echo "$prefix"

@@ -11,17 +11,19 @@ declare -A groups=(
              qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev libxcb1-dev
              libglib2.0-dev"
     # The tests: GoogleTest, the validators of the desktop files, the browser look-up's
-    # content types, the packaging check, the black-box run under Xvfb and the style checks.
+    # content types, the packaging check, the black-box run under Xvfb, the style checks and
+    # the Windows release's notices.
     [test]="libgtest-dev libgmock-dev desktop-file-utils appstream shared-mime-info
-            dpkg-dev xvfb xdotool util-linux clang-format clang-tidy"
+            dpkg-dev xvfb xdotool util-linux clang-format clang-tidy python3"
     [bench]="libbenchmark-dev xvfb python3"
     [fuzz]="clang libclang-rt-14-dev"
     [package]="dpkg-dev lintian"
     # The core cross-built for Windows and tested under wine (part of the tests), and the
-    # whole game for Windows: the Qt source (apt-get source needs dpkg-dev) and what the
-    # smoke test drives the game with under Xvfb.
+    # whole game for Windows: the Qt source (apt-get source needs dpkg-dev), the notices, the
+    # installer made at a fixed time, and what the smoke tests drive the game with under Xvfb.
     [windows-test]="g++-mingw-w64-x86-64-posix wine64"
-    [windows]="g++-mingw-w64-x86-64-posix wine64 dpkg-dev xvfb xdotool imagemagick"
+    [windows]="g++-mingw-w64-x86-64-posix wine64 dpkg-dev python3 wixl msitools faketime
+               xvfb xdotool imagemagick"
     # The mutation check's script, on top of the tests' packages.
     [mutate]="python3"
 )

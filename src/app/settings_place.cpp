@@ -11,13 +11,14 @@ namespace {
 
 // `cmake --install` and the package put the metadata in ../share/metainfo beside the games or
 // bin folder of the executable. Such a folder is shared with other programs and, for a system
-// install, belongs to root.
+// install, belongs to root. The Windows installer's folder is the player's own, but it is the
+// installer's to replace and remove.
 bool isInstalledCopy(const std::filesystem::path& programDir)
 {
     std::error_code error;
     const auto metainfo =
         programDir / ".." / "share" / "metainfo" / (std::string(kAppId) + ".metainfo.xml");
-    return std::filesystem::is_regular_file(metainfo, error);
+    return std::filesystem::is_regular_file(metainfo, error) || installerPutGameIn(programDir);
 }
 
 } // namespace

@@ -20,4 +20,9 @@ std::filesystem::path userSettingsFolder();
 // Whether the player may create and remove files in the folder `dir` (platform side).
 bool playerMayWriteIn(const std::filesystem::path& dir);
 
+// Whether the game's installer put the game in `programDir` for this player (platform side):
+// on Windows the installer records its folder in the player's registry; on Linux the
+// package's metadata is the sign, and this is always false.
+bool installerPutGameIn(const std::filesystem::path& programDir);
+
 } // namespace taremo

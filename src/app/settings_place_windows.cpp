@@ -36,4 +36,23 @@ bool playerMayWriteIn(const std::filesystem::path& dir)
     return true;
 }
 
+// The installer keeps HKEY_CURRENT_USER\Software\Taremo\InstallFolder while the game is
+// installed; an uninstall takes it away with the game.
+bool installerPutGameIn(const std::filesystem::path& programDir)
+{
+    DWORD bytes = 0;
+    const wchar_t* key = L"Software\\Taremo";
+    if (RegGetValueW(HKEY_CURRENT_USER, key, L"InstallFolder", RRF_RT_REG_SZ, nullptr, nullptr,
+                     &bytes) != ERROR_SUCCESS ||
+        bytes < sizeof(wchar_t))
+        return false;
+    std::wstring folder(bytes / sizeof(wchar_t), L'\0');
+    if (RegGetValueW(HKEY_CURRENT_USER, key, L"InstallFolder", RRF_RT_REG_SZ, nullptr,
+                     folder.data(), &bytes) != ERROR_SUCCESS)
+        return false;
+    folder.resize(wcsnlen(folder.c_str(), folder.size()));
+    std::error_code error;
+    return !folder.empty() && std::filesystem::equivalent(folder, programDir, error);
+}
+
 } // namespace taremo

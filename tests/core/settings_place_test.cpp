@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 using namespace taremo;
 
 namespace fs = std::filesystem;
@@ -37,5 +41,20 @@ TEST(SettingsPlace, GameFolderWhenItIsThePlayersAndNoInstallElseThePlayersOwn)
     EXPECT_EQ(settingsFolder(installed), own);
 #ifndef _WIN32 // Windows ignores the mark on folders
     EXPECT_EQ(settingsFolder(readOnly), own);
+#else
+    // The folder the installer recorded, with its closing backslash, is an installed copy
+    // while the record lasts; other folders are not.
+    const std::wstring recorded = (root / "Programs/Taremo").wstring() + L"\\";
+    fs::create_directories(recorded);
+    const auto record = [&](const wchar_t* value) {
+        return RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Taremo", L"InstallFolder", REG_SZ,
+                               value, DWORD((wcslen(value) + 1) * sizeof(wchar_t)));
+    };
+    ASSERT_EQ(record(recorded.c_str()), ERROR_SUCCESS);
+    EXPECT_EQ(settingsFolder(recorded), own);
+    EXPECT_EQ(settingsFolder(portable), portable);
+    ASSERT_EQ(record(L""), ERROR_SUCCESS);
+    EXPECT_EQ(settingsFolder(recorded), recorded);
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Taremo", L"InstallFolder");
 #endif
 }

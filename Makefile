@@ -10,6 +10,13 @@ MINGW_TOOLCHAIN := $(CURDIR)/cmake/mingw-w64-x86_64.cmake
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 300
 
+# Every time written into what is built (resources, archives, the installer, the package) is
+# that of the last commit, so that one commit always builds the same bytes.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+ifneq ($(SOURCE_DATE_EPOCH),)
+export SOURCE_DATE_EPOCH
+endif
+
 # A ctest piped into tee must still fail its step.
 SHELL := bash
 .SHELLFLAGS := -o pipefail -c
@@ -81,9 +88,10 @@ test-windows-core: test-deps
 	@cmake --build $(WIN_CORE_BUILD) -j $(JOBS)
 	@cd $(WIN_CORE_BUILD) && ctest --output-on-failure -j $(JOBS) | tee ctest.log
 
-# The whole game for Windows: a static Qt for Windows, built once into a cache outside the
-# build folders; the game linked against it, with its build-time tools taken from the normal
-# build; then dist/taremo-<version>-windows-x86_64.zip and a smoke test of it under wine.
+# The whole game for Windows: a static Qt for Windows built for size, once, into a cache
+# outside the build folders; the game linked against it with link-time optimisation, with its
+# build-time tools taken from the normal build; then dist/taremo-<version>-windows-x86_64.zip
+# and .msi, with their licence notices, and their tests under wine.
 windows: configure
 	@bash tools/ensure-deps.sh build windows
 	@cmake --build $(BUILD) -j $(JOBS) --target pack_picture flag_picture make_icon
@@ -91,10 +99,18 @@ windows: configure
 	    cmake -S . -B $(WIN_BUILD) -G Ninja \
 	        -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
 	        -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(MINGW_TOOLCHAIN) -DCMAKE_BUILD_TYPE=Release \
+	        -DCMAKE_CXX_FLAGS_RELEASE="-Os -DNDEBUG" -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON \
 	        -DBUILD_TESTING=OFF -DTAREMO_BENCH=OFF -DTAREMO_WERROR=ON \
-	        -DTAREMO_HOST_TOOLS=$(CURDIR)/$(BUILD) >/dev/null
-	@cmake --build $(WIN_BUILD) -j $(JOBS)
-	@bash tools/windows-dist.sh $(WIN_BUILD) dist
+	        -DTAREMO_HOST_TOOLS=$(CURDIR)/$(BUILD) >/dev/null && \
+	    cmake --build $(WIN_BUILD) -j $(JOBS) && \
+	    bash tools/windows-dist.sh $(WIN_BUILD) dist $$qt
+
+# Builds the Windows release and the Debian package of the last commit twice, in two fresh
+# clones in folders of different names, and compares the results byte for byte. Not part of
+# `make test`: it takes two whole release builds.
+.PHONY: reproducible
+reproducible:
+	@bash tools/check-reproducible.sh $(JOBS)
 
 # Each fuzzer for FUZZ_SECONDS; what they find is kept in $(FUZZ_BUILD)/fuzz/<target>.
 fuzz: fuzz-build
@@ -117,6 +133,16 @@ bench: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/taremo_bench --benchmark_min_time=0.05
 	@python3 bench/startup.py --build $(BUILD)
+
+# The start-up benchmark of the Windows game under wine, beside a bare window built with the
+# same Qt.
+.PHONY: bench-windows
+bench-windows: windows
+	@bash tools/ensure-deps.sh build bench
+	@cmake -S . -B $(BUILD) -DTAREMO_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target map_wait
+	@cmake --build $(WIN_BUILD) -j $(JOBS) --target bare_window
+	@python3 bench/startup.py --build $(BUILD) --wine $(WIN_BUILD)
 
 # Debian's hardening flags, all of them.
 DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get

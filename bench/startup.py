@@ -11,7 +11,12 @@ by then; after a short settle it reads the program's VmHWM (peak resident memory
 The game is started from a copy of the executable in a temporary folder with a start.ini
 beside it, so that the main window is the first window and the build folder is left alone.
 
+With --wine WINDOWS_BUILD the two are the Windows game and bare window, built with the same
+static Qt by `make windows` and `make bench-windows`, started under wine in a prefix of the
+Windows build folder's own, whose wineserver stays up for the whole run.
+
 Build first (cmake --build build), then: python3 bench/startup.py [-n RUNS] [--build DIR]
+[--wine WINDOWS_BUILD]
 """
 import argparse
 import os
@@ -59,12 +64,17 @@ def stop(proc):
             proc.wait()
 
 
+WINE = "/usr/lib/wine/wine64"
+
+
 def launch(map_wait, program, env, args, log_path):
     """One launch: {'ms': ..., 'hwm': KiB} or raises RuntimeError with the program's output."""
+    command = ([WINE, os.path.basename(program)] if args.wine
+               else ["./" + os.path.basename(program)])
     with open(log_path, "wb") as log:
         result = subprocess.run(
-            [map_wait, "--settle", str(args.settle), "--timeout", str(args.timeout), "--",
-             "./" + os.path.basename(program)],
+            [map_wait, "--settle", str(args.settle), "--timeout", str(args.timeout), "--"] +
+            command,
             cwd=os.path.dirname(program), env=env, stdin=subprocess.DEVNULL,
             stdout=subprocess.PIPE, stderr=log)
     fields = dict(item.split("=", 1) for item in result.stdout.decode().split() if "=" in item)
@@ -92,6 +102,8 @@ def main():
     parser.add_argument("--timeout", type=float, default=20.0,
                         help="seconds to wait for a window (20)")
     parser.add_argument("--build", default=os.path.join(REPO, "build"), help="build folder")
+    parser.add_argument("--wine", metavar="WINDOWS_BUILD",
+                        help="time taremo.exe and bare_window.exe of this build under wine")
     parser.add_argument("--screen", default="1280x1024x24", help="Xvfb screen (1280x1024x24)")
     parser.add_argument("--check", action="store_true",
                         help="exit with status 1 if the game is over %.1fx the bare window"
@@ -103,8 +115,12 @@ def main():
     map_wait = os.path.join(build, "bench", "map_wait")
     sources = {"game": os.path.join(build, "taremo"),
                "bare": os.path.join(build, "bench", "bare_window")}
+    if args.wine:
+        windows = os.path.abspath(args.wine)
+        sources = {"game": os.path.join(windows, "taremo.exe"),
+                   "bare": os.path.join(windows, "bare_window.exe")}
     for path in [map_wait] + list(sources.values()):
-        if not os.access(path, os.X_OK):
+        if not os.access(path, os.R_OK if args.wine else os.X_OK):
             sys.exit("startup.py: %s is missing; build first (cmake --build %s)" % (path, build))
     if not shutil.which("Xvfb"):
         sys.exit("startup.py: Xvfb is not installed (Debian: apt-get install xvfb)")
@@ -122,6 +138,13 @@ def main():
             xvfb, display = start_xvfb(args.screen, xlog)
         env = {k: v for k, v in os.environ.items() if k != "WAYLAND_DISPLAY"}
         env.update(DISPLAY=display, QT_QPA_PLATFORM="xcb")
+        if args.wine:
+            env.update(WINEPREFIX=os.path.join(windows, "wine-bench"), WINEDEBUG="-all",
+                       WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
+            env.pop("QT_QPA_PLATFORM")
+            subprocess.run([WINE, "wineboot", "--init"], env=env, check=True,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            server = subprocess.Popen(["/usr/lib/wine/wineserver", "-f", "-p"], env=env)
         runs = {label: [] for label in programs}
         try:
             for i in range(args.warmup + args.runs):
@@ -137,12 +160,16 @@ def main():
         except RuntimeError as error:
             sys.exit("startup.py: %s" % error)
         finally:
+            if args.wine:
+                subprocess.run(["/usr/lib/wine/wineserver", "-k"], env=env)
+                stop(server)
             stop(xvfb)
 
     game, bare = summary(runs["game"]), summary(runs["bare"])
     time_ratio = game["median"] / bare["median"]
     hwm_ratio = game["hwm"] / bare["hwm"]
-    print("launch to first mapped window, %d runs each, Xvfb %s" % (args.runs, args.screen))
+    print("launch to first mapped window, %d runs each, Xvfb %s%s" % (
+        args.runs, args.screen, ", under wine" if args.wine else ""))
     print("%-10s %10s %8s %8s %9s" % ("", "median_ms", "min_ms", "cpu_ms", "hwm_MiB"))
     for label, s in (("game", game), ("bare", bare)):
         print("%-10s %10.1f %8.1f %8.1f %9.1f" % (label, s["median"], s["min"], s["cpu"], s["hwm"]))

@@ -14,6 +14,10 @@ while(digits LESS 4)
     math(EXPR digits "${digits} + 1")
 endwhile()
 set(TAREMO_VERSION_RC_TEXT ${TAREMO_VERSION_MAJOR}.0${TAREMO_VERSION_MINOR}.${revision})
+# The release's names carry the version as the game writes it; the installer compares versions
+# as major.minor.revision. tools/windows-dist.sh reads both from here.
+file(WRITE ${CMAKE_BINARY_DIR}/release-version.txt "${TAREMO_VERSION}\n"
+     "${TAREMO_VERSION_MAJOR}.${TAREMO_VERSION_MINOR}.${TAREMO_VERSION_REVISION}\n")
 set(TAREMO_VERSION_RC ${CMAKE_BINARY_DIR}/taremo.rc)
 configure_file(${PROJECT_SOURCE_DIR}/resources/taremo.rc.in ${TAREMO_VERSION_RC} @ONLY)
 

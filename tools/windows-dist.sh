@@ -1,18 +1,31 @@
 #!/usr/bin/env bash
-# Packs the Windows build into <dist>/taremo-<version>-windows-x86_64.zip (the stripped
-# executable and the licence), then plays what the zip holds under wine on a private Xvfb
-# display: with a start.ini beside it the main window appears, F2 and Enter make a grid, and
-# F3 quits and writes the difficulty file.
-#   tools/windows-dist.sh <windows build folder> <dist folder>
+# Makes the Windows release in <dist>: taremo-<version>-windows-x86_64.zip (the stripped
+# executable, our licence, Qt's licences and the third-party notices) and the installer
+# taremo-<version>-windows-x86_64.msi holding the same files; both at the time of the last
+# commit ($SOURCE_DATE_EPOCH), so that one commit always gives the same bytes. Then, under wine
+# on a private Xvfb display:
+#   - the zip's game, with a start.ini beside it, shows its main window; F2 and Enter make a
+#     grid, and F3 quits and writes the difficulty file beside it;
+#   - the installer, run quietly, puts the game and its Start-menu shortcut in place; the game
+#     started from there asks for a language, and keeps both settings files in %APPDATA%\Taremo
+#     and nothing in its own folder; a quiet uninstall takes the game and its shortcut away and
+#     leaves the player's settings.
+#   tools/windows-dist.sh <windows build folder> <dist folder> <Qt for Windows folder>
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath "$1")
 dist=$(realpath -m "$2")
-number() { sed -n "s/^set(TAREMO_VERSION_$1 \([0-9]*\))$/\1/p" "$here/CMakeLists.txt"; }
-version="$(number MAJOR).$(number MINOR)$(number REVISION)"
-zip=$dist/taremo-$version-windows-x86_64.zip
+qt=$(realpath "$3")
+{ read -r version && read -r msi_version; } <"$build/release-version.txt"
+name=taremo-$version-windows-x86_64
+zip=$dist/$name.zip
+msi=$dist/$name.msi
 wine=/usr/lib/wine/wine64
-export WINEPREFIX=$build/wine-smoke WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+# No menu entries on the host for the installed shortcut.
+export WINEPREFIX=$build/wine-smoke WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+: "${SOURCE_DATE_EPOCH:=$(git -C "$here" log -1 --format=%ct)}"
+export SOURCE_DATE_EPOCH
 
 work=$(mktemp -d)
 xvfb='' game=''
@@ -25,13 +38,44 @@ finish() {
 trap finish EXIT
 fail() { echo "Windows smoke test: $*" >&2; exit 1; }
 
+# A fixed UUID from a text, in the form of a name-based one.
+uuid_of() {
+    local h
+    h=$(printf '%s' "$1" | sha256sum | cut -c1-32)
+    printf '%s-%s-5%s-%x%s-%s\n' "${h:0:8}" "${h:8:4}" "${h:13:3}" \
+        $(((0x${h:16:1} & 3) | 8)) "${h:17:3}" "${h:20:12}" | tr a-f A-F
+}
+
+# The files, at the commit's time and in a fixed order, into the zip and the installer.
 pack() {
-    mkdir -p "$work/zip" "$dist"
-    x86_64-w64-mingw32-strip -o "$work/zip/taremo.exe" "$build/taremo.exe"
-    cp "$here/LICENSE" "$work/zip/LICENSE"
-    rm -f "$zip"
-    (cd "$work/zip" && cmake -E tar cf "$zip" --format=zip taremo.exe LICENSE)
+    local files=(taremo.exe LICENSE.txt LICENSE.LGPL-3.0.txt LICENSE.GPL-3.0.txt
+        THIRD-PARTY-NOTICES.txt)
+    local stage=$work/stage
+    mkdir -p "$stage" "$dist"
+    x86_64-w64-mingw32-strip -o "$stage/taremo.exe" "$build/taremo.exe"
+    sed 's/$/\r/' "$here/LICENSE" >"$stage/LICENSE.txt"
+    python3 "$here/tools/windows_notices.py" --qt-record "$qt/share/taremo" --out "$stage" \
+        --version "$version" --commit "$(git -C "$here" rev-parse HEAD)" \
+        --link-map "$build/taremo.map" --qt-prefix "$qt" --game-build "$build" >/dev/null
+    cp "$build/taremo.ico" "$here/resources/taremo.wxs" "$stage/"
+    touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
+    rm -f "$zip" "$msi"
+    (cd "$stage" && cmake -E tar cf "$zip" --format=zip --mtime="@$SOURCE_DATE_EPOCH" \
+        "${files[@]}")
     echo "Made $zip"
+
+    # The installer's version is major.minor.revision; the product code changes with it, and
+    # the package code with the files.
+    local product package when
+    product=$(uuid_of "Taremo product $msi_version")
+    package=$(uuid_of "Taremo package $(cd "$stage" && sha256sum "${files[@]}" taremo.wxs)")
+    when=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')
+    (cd "$stage" && faketime -f "@$when" wixl -a x64 -D Version="$msi_version" \
+        -D ProductCode="$product" -D PackageCode="$package" -o "$msi" taremo.wxs)
+    # wixl draws the package code at random: it is set again, as the summary says.
+    faketime -f "@$when" msibuild "$msi" -s "Taremo $msi_version installer" \
+        "The Taremo developers" "x64;1033" "{$package}"
+    echo "Made $msi"
 }
 
 start_display() {
@@ -87,6 +131,52 @@ play() {
     echo "Windows smoke test passed: main window, a grid from F2 and Enter, niveau.ini on F3"
 }
 
+# A folder of the wine prefix's user, by its variable, as a Linux path.
+wine_folder() {
+    "$wine" winepath -u "$("$wine" cmd /c echo "%$1%" | tr -d '\r')" 2>/dev/null
+}
+
+install_and_remove() {
+    local programs appdata shortcut settings main listed
+    programs=$(wine_folder LOCALAPPDATA)/Programs/Taremo
+    appdata=$(wine_folder APPDATA)
+    settings=$appdata/Taremo
+    shortcut="$appdata/Microsoft/Windows/Start Menu/Programs/Taremo.lnk"
+    rm -rf "$settings"
+    "$wine" msiexec /i "$(winepath_of "$msi")" /qn || fail "the quiet install failed"
+    listed=$(cd "$programs" 2>/dev/null && ls | tr '\n' ' ')
+    [[ $listed == "LICENSE.GPL-3.0.txt LICENSE.LGPL-3.0.txt LICENSE.txt THIRD-PARTY-NOTICES.txt taremo.exe " ]] ||
+        fail "the install folder $programs holds: $listed"
+    [[ -f $shortcut ]] || fail "no Start-menu shortcut"
+
+    # From the shortcut: a first start asks for the language; the desktop's is offered.
+    LC_ALL=C "$wine" start /wait "$(winepath_of "$shortcut")" >/dev/null 2>&1 &
+    game=$!
+    windows_become 1 || fail "the installed game showed no language dialog"
+    xdotool key space
+    main=$(timeout 60 xdotool search --sync --onlyvisible --name '^  ta \| re \| mo$' | head -1)
+    [[ -n $main ]] || fail "the installed game showed no main window after the language"
+    xdotool windowfocus --sync "$main" key F3
+    timeout 60 tail --pid="$game" -f /dev/null || fail "F3 did not end the installed game"
+    game=''
+    cmp -s "$settings/start.ini" <(printf '[LastOpen]\r\nLanguage=1\r\n') ||
+        fail "%APPDATA%\\Taremo\\start.ini does not hold the two expected lines"
+    cmp -s "$settings/niveau.ini" <(printf '[Niveau]\r\nNiveauChoisi=0\r\n') ||
+        fail "%APPDATA%\\Taremo\\niveau.ini does not hold the two expected lines"
+    listed=$(cd "$programs" && ls | tr '\n' ' ')
+    [[ $listed != *.ini* ]] || fail "the installed game wrote into its folder: $listed"
+
+    "$wine" msiexec /x "$(winepath_of "$msi")" /qn || fail "the quiet uninstall failed"
+    [[ ! -e $programs/taremo.exe && ! -e $shortcut ]] || fail "the uninstall left the game"
+    [[ -f $settings/start.ini && -f $settings/niveau.ini ]] ||
+        fail "the uninstall took the player's settings"
+    echo "Windows installer test passed: quiet install, shortcut, first start," \
+        "settings in %APPDATA%\\Taremo, quiet uninstall"
+}
+
+winepath_of() { "$wine" winepath -w "$1" 2>/dev/null; }
+
 pack
 start_display
 play
+install_and_remove

@@ -37,8 +37,9 @@ options=(
     # Built for size: -Os, link-time optimisation (each unused function then goes at the
     # game's link, as Qt's static build already puts each in a section of its own), and the
     # parts the game never uses left out, with the bundled code they alone bring: FreeType
-    # (the DirectWrite engine draws the text), md4c, the style-sheet engine, the
-    # graphics view, and widgets, image formats and writers no window of the game shows.
+    # (the DirectWrite engine draws the text), md4c, the style-sheet engine, the graphics
+    # view, and widgets, image formats and writers no window of the game shows. (XPM stays:
+    # drag and drop needs it, and Qt 6.4's widgets do not build without drag and drop.)
     -DFEATURE_optimize_size=ON -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON
     -DFEATURE_freetype=OFF
     -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
@@ -50,7 +51,7 @@ options=(
     -DFEATURE_lcdnumber=OFF -DFEATURE_dial=OFF -DFEATURE_fontcombobox=OFF
     -DFEATURE_splashscreen=OFF -DFEATURE_syntaxhighlighter=OFF -DFEATURE_datawidgetmapper=OFF
     -DFEATURE_textbrowser=OFF -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF
-    -DFEATURE_imageformat_xpm=OFF -DFEATURE_sessionmanager=OFF -DFEATURE_systemtrayicon=OFF
+    -DFEATURE_sessionmanager=OFF -DFEATURE_systemtrayicon=OFF
     -DFEATURE_movie=OFF
 )
 compiler=$(x86_64-w64-mingw32-g++-posix -dumpfullversion) ||

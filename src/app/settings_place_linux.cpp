@@ -76,9 +76,6 @@ bool playerMayWriteIn(const std::filesystem::path& dir)
     return (info.st_mode & S_IWOTH) != 0;
 }
 
-bool installerPutGameIn(const std::filesystem::path&)
-{
-    return false;
-}
+bool installerPutGameIn(const std::filesystem::path&) { return false; }
 
 } // namespace taremo

@@ -36,6 +36,31 @@ bool playerMayWriteIn(const std::filesystem::path& dir)
     return true;
 }
 
+namespace {
+
+// The folder's full name, with backslashes and no closing one.
+std::wstring fullName(const std::filesystem::path& folder)
+{
+    const std::wstring given = folder.wstring();
+    std::wstring full(GetFullPathNameW(given.c_str(), 0, nullptr, nullptr), L'\0');
+    full.resize(full.empty()
+                    ? 0
+                    : GetFullPathNameW(given.c_str(), DWORD(full.size()), full.data(), nullptr));
+    while (full.size() > 3 && full.back() == L'\\')
+        full.pop_back();
+    return full;
+}
+
+// Windows names are the same folder whatever their letters' case.
+bool sameFolder(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    const std::wstring first = fullName(a), second = fullName(b);
+    return !first.empty() && CompareStringOrdinal(first.c_str(), int(first.size()), second.c_str(),
+                                                  int(second.size()), TRUE) == CSTR_EQUAL;
+}
+
+} // namespace
+
 // The installer keeps HKEY_CURRENT_USER\Software\Taremo\InstallFolder while the game is
 // installed; an uninstall takes it away with the game.
 bool installerPutGameIn(const std::filesystem::path& programDir)
@@ -51,8 +76,7 @@ bool installerPutGameIn(const std::filesystem::path& programDir)
                      folder.data(), &bytes) != ERROR_SUCCESS)
         return false;
     folder.resize(wcsnlen(folder.c_str(), folder.size()));
-    std::error_code error;
-    return !folder.empty() && std::filesystem::equivalent(folder, programDir, error);
+    return !folder.empty() && sameFolder(folder, programDir);
 }
 
 } // namespace taremo

@@ -16,7 +16,6 @@ using namespace taremo;
 
 namespace fs = std::filesystem;
 
-
 TEST(SettingsPlace, GameFolderWhenItIsThePlayersAndNoInstallElseThePlayersOwn)
 {
     test::TempDir root;

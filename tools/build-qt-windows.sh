@@ -34,13 +34,15 @@ options=(
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
     -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
     -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_md4c=OFF
-    # Built for size: -Os, link-time optimisation (each unused function then goes at the
-    # game's link, as Qt's static build already puts each in a section of its own), and the
-    # parts the game never uses left out, with the bundled code they alone bring: FreeType
+    # Built for size: -Os, each function and datum in a section of its own (Qt does that for
+    # a static build) for the game's link to drop those it never reaches, and the parts the
+    # game never uses left out, with the bundled code they alone bring: FreeType
     # (the DirectWrite engine draws the text), md4c, the style-sheet engine, the graphics
     # view, and widgets, image formats and writers no window of the game shows. (XPM stays:
     # drag and drop needs it, and Qt 6.4's widgets do not build without drag and drop.)
-    -DFEATURE_optimize_size=ON -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON
+    # No link-time optimisation: Qt's objects for MinGW are in the big-object format, whose
+    # intermediate code the linker's plugin does not read.
+    -DFEATURE_optimize_size=ON
     -DFEATURE_freetype=OFF
     -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
     -DFEATURE_textodfwriter=OFF -DFEATURE_pdf=OFF -DFEATURE_style_stylesheet=OFF

@@ -60,8 +60,18 @@ pack() {
     cp "$build/taremo.ico" "$here/resources/taremo.wxs" "$stage/"
     touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
     rm -f "$zip" "$msi"
-    (cd "$stage" && cmake -E tar cf "$zip" --format=zip --mtime="@$SOURCE_DATE_EPOCH" \
-        "${files[@]}")
+    # Python's zip writer stores the time given and no other: no access or change times.
+    (cd "$stage" && python3 - "$zip" "$SOURCE_DATE_EPOCH" "${files[@]}" <<'PY'
+import sys, time, zipfile
+out, epoch, *names = sys.argv[1:]
+with zipfile.ZipFile(out, "w") as archive:
+    for name in names:
+        entry = zipfile.ZipInfo(name, time.gmtime(int(epoch))[:6])
+        entry.compress_type, entry.external_attr = zipfile.ZIP_DEFLATED, 0o644 << 16
+        with open(name, "rb") as data:
+            archive.writestr(entry, data.read(), compresslevel=9)
+PY
+    )
     echo "Made $zip"
 
     # The installer's version is major.minor.revision; the product code changes with it, and

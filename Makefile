@@ -89,7 +89,7 @@ test-windows-core: test-deps
 	@cd $(WIN_CORE_BUILD) && ctest --output-on-failure -j $(JOBS) | tee ctest.log
 
 # The whole game for Windows: a static Qt for Windows built for size, once, into a cache
-# outside the build folders; the game linked against it with link-time optimisation, with its
+# outside the build folders; the game linked against it, each part it never reaches left out, with its
 # build-time tools taken from the normal build; then dist/taremo-<version>-windows-x86_64.zip
 # and .msi, with their licence notices, and their tests under wine.
 windows: configure
@@ -99,7 +99,7 @@ windows: configure
 	    cmake -S . -B $(WIN_BUILD) -G Ninja \
 	        -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
 	        -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(MINGW_TOOLCHAIN) -DCMAKE_BUILD_TYPE=Release \
-	        -DCMAKE_CXX_FLAGS_RELEASE="-Os -DNDEBUG" -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=ON \
+	        -DCMAKE_CXX_FLAGS_RELEASE="-Os -DNDEBUG" \
 	        -DBUILD_TESTING=OFF -DTAREMO_BENCH=OFF -DTAREMO_WERROR=ON \
 	        -DTAREMO_HOST_TOOLS=$(CURDIR)/$(BUILD) >/dev/null && \
 	    cmake --build $(WIN_BUILD) -j $(JOBS) && \

@@ -127,7 +127,8 @@ ninja -C "$work" -t deps | sed -n "s|^ *$source_dir/||p" | LC_ALL=C sort -u >"$r
 (cd "$source_dir" && find . -name qt_attribution.json -not -path './tests/*' \
     -not -path './examples/*' -not -path './debian/*' -print0 |
     LC_ALL=C sort -z | xargs -0 -I{} cp --parents {} "$record/") 
-(cd "$source_dir" && find src -name '*LICENSE*' -o -name 'COPYING*' -o -name 'NOTICE*' |
+(cd "$source_dir" && find . \( -path ./tests -o -path ./examples -o -path ./debian \) -prune -o \
+    -type f \( -iname '*licen[cs]e*' -o -iname 'COPYING*' -o -iname 'NOTICE*' \) -print |
     LC_ALL=C sort | xargs -I{} cp --parents {} "$record/")
 cp -r "$source_dir/LICENSES" "$record/"
 dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Version >"$record/debian-version"

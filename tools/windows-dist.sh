@@ -176,6 +176,9 @@ install_and_remove() {
     listed=$(cd "$programs" && ls | tr '\n' ' ')
     [[ $listed != *.ini* ]] || fail "the installed game wrote into its folder: $listed"
 
+    # Windows keeps a running program's file: the uninstall waits until every process of the
+    # prefix has quit.
+    /usr/lib/wine/wineserver -w
     "$wine" msiexec /x "$(winepath_of "$msi")" /qn || fail "the quiet uninstall failed"
     [[ ! -e $programs/taremo.exe && ! -e $shortcut ]] || fail "the uninstall left the game"
     [[ -f $settings/start.ini && -f $settings/niveau.ini ]] ||

@@ -8,8 +8,9 @@ The list is made from what the build recorded, not by hand:
   - Qt's record (tools/build-qt-windows.sh leaves it in <qt>/share/taremo): the files of Qt's
     source that went into the build, Qt's attribution files with the licence texts they name,
     Qt's licences and the Debian version of the source. An attribution entry is listed when a
-    file it covers was built. A file under a 3rdparty folder that no entry covers stops the
-    run: bundled code without its notice must not ship.
+    file it covers was built. A built file under a 3rdparty folder that is neither named by a
+    listed entry nor in the folder of one stops the run: bundled code without its notice must
+    not ship.
   - The link map of taremo.exe: each library archive or object the linker took a member from.
     Those of Qt and of the game are covered above and by LICENSE.txt; each other one is
     named by the Debian package that holds it, with that package's copyright file.
@@ -77,8 +78,19 @@ def bundled_components(record, built):
         paths = covered(folder, entry)
         if any(is_covered(f, paths) for f in built):
             listed.append((folder, entry, paths))
+    # A bundled component's folder holds its attribution file; a file there that no entry
+    # names (a header an entry's list of files forgot) goes with the component's notice.
+    listed_folders = {folder for folder, _, _ in listed}
+
+    def component(file):
+        folder = os.path.dirname(file)
+        while folder and not os.path.isfile(os.path.join(record, folder, "qt_attribution.json")):
+            folder = os.path.dirname(folder)
+        return folder
+
     uncovered = sorted(f for f in built if "3rdparty/" in f and
-                       not any(is_covered(f, paths) for _, _, paths in listed))
+                       not any(is_covered(f, paths) for _, _, paths in listed) and
+                       component(f) not in listed_folders)
     return listed, uncovered
 
 
@@ -119,6 +131,8 @@ def system_libraries(link_map, own_prefixes):
     """{package: [files]} for what the linker took from outside Qt and the game."""
     packages = {}
     for path in archives_in_map(link_map):
+        # The linker names the build's own archives relative to the build folder.
+        path = os.path.join(os.path.dirname(os.path.abspath(link_map)), path)
         if any(os.path.realpath(path).startswith(p) for p in own_prefixes):
             continue
         packages.setdefault(package_of(path), []).append(path)
@@ -178,7 +192,10 @@ def write_notices(args):
         if entry.get("Copyright"):
             out.append(f"\n{entry['Copyright'].strip()}\n")
         for name in licence_files(entry):
-            out.append("\n" + read_text(os.path.join(record, folder, name)).strip() + "\n")
+            path = os.path.join(record, folder, name)
+            if not os.path.isfile(path):
+                sys.exit(f"windows_notices: {entry['Id']}: no licence file {path}")
+            out.append("\n" + read_text(path).strip() + "\n")
 
     if args.link_map:
         own = [os.path.realpath(p) + os.sep for p in (args.qt_prefix, args.game_build) if p]

@@ -17,6 +17,7 @@ build=$(realpath "$1")
 dist=$(realpath -m "$2")
 qt=$(realpath "$3")
 { read -r version && read -r msi_version; } <"$build/release-version.txt"
+product=''
 name=taremo-$version-windows-x86_64
 zip=$dist/$name.zip
 msi=$dist/$name.msi
@@ -76,7 +77,7 @@ PY
 
     # The installer's version is major.minor.revision; the product code changes with it, and
     # the package code with the files.
-    local product package when
+    local package when
     product=$(uuid_of "Taremo product $msi_version")
     package=$(uuid_of "Taremo package $(cd "$stage" && sha256sum "${files[@]}" taremo.wxs)")
     when=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')
@@ -158,6 +159,13 @@ install_and_remove() {
     [[ $listed == "LICENSE.GPL-3.0.txt LICENSE.LGPL-3.0.txt LICENSE.txt THIRD-PARTY-NOTICES.txt taremo.exe " ]] ||
         fail "the install folder $programs holds: $listed"
     [[ -f $shortcut ]] || fail "no Start-menu shortcut"
+    # Apps & features lists what the uninstall key says (wine keeps it in the machine's part).
+    local key=Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\{$product} entry
+    entry=$({ "$wine" reg query "HKCU\\$key" || "$wine" reg query "HKLM\\$key"; } 2>/dev/null |
+        tr -d '\r' | sed -n 's/^ *\(DisplayName\|DisplayVersion\|Publisher\) *REG_SZ *//p' |
+        paste -sd '|')
+    [[ $entry == "Taremo|$msi_version|The Taremo developers" ]] ||
+        fail "Apps & features would show: $entry"
 
     # From the shortcut: a first start asks for the language; the desktop's is offered.
     LC_ALL=C "$wine" start /wait "$(winepath_of "$shortcut")" >/dev/null 2>&1 &

@@ -159,9 +159,10 @@ def write_notices(args):
     out.append(f"Taremo {args.version} for Windows: third-party notices\n\n")
     out.append(
         "taremo.exe is Taremo's own code (MIT licence, LICENSE.txt) linked statically with the\n"
-        f"Qt {qt_version} libraries (Qt Core, Qt GUI, Qt Widgets and the Windows platform\n"
-        "plugin and style), the code Qt bundles that this build of Qt compiled, and the\n"
-        "MinGW-w64 and GCC runtime libraries. Each is listed below with its licence.\n\n"
+        f"Qt {qt_version} libraries (Qt Core, Qt GUI, Qt Widgets, and the plugins for Windows,\n"
+        "its style, and JPEG and icon pictures), the code Qt bundles that this build of Qt\n"
+        "compiled, and the MinGW-w64 and GCC runtime libraries. Each is listed below with its\n"
+        "licence.\n\n"
         "Qt is used under the GNU Lesser General Public License version 3 (LICENSE.LGPL-3.0.txt,\n"
         "which builds on LICENSE.GPL-3.0.txt).\n\n"
         "Source code and relinking\n"
@@ -169,7 +170,8 @@ def write_notices(args):
         f"- Qt: Debian's qt6-base source package, version {debian_version}, exactly as built:\n"
         f"  `apt-get source qt6-base={debian_version}` on Debian, or from\n"
         f"  https://snapshot.debian.org/package/qt6-base/{debian_version}/\n"
-        f"- Taremo: the source of this release (commit {args.commit}) from {HOMEPAGE}\n"
+        f"- Taremo: the source of this release, commit {args.commit},\n"
+        f"  from {HOMEPAGE}\n"
         "- To relink taremo.exe with another Qt, modified or not: take Taremo's source of this\n"
         "  release and run `make windows` on Debian. tools/build-qt-windows.sh builds Qt from\n"
         "  the source above with the switches it lists; change that script or its Qt source\n"
@@ -199,12 +201,17 @@ def write_notices(args):
 
     if args.link_map:
         own = [os.path.realpath(p) + os.sep for p in (args.qt_prefix, args.game_build) if p]
+        # Packages of one source (the C and C++ compilers) share one copyright file.
+        by_copyright = {}
         for package, files in sorted(system_libraries(args.link_map, own).items()):
-            out.append(rule(f"{package} {package_version(package)} (Debian package)"))
-            out.append("Linked from it: " + ", ".join(sorted(os.path.basename(f)
-                                                               for f in files)) + "\n\n")
-            out.append(read_text(os.path.realpath(
-                f"/usr/share/doc/{package}/copyright")).strip() + "\n")
+            copyright_file = os.path.realpath(f"/usr/share/doc/{package}/copyright")
+            by_copyright.setdefault(copyright_file, []).append((package, files))
+        for copyright_file, packages in by_copyright.items():
+            out.append(rule(" and ".join(f"{package} {package_version(package)}"
+                                         for package, _ in packages) + " (Debian)"))
+            out.append("Linked from it: " + ", ".join(sorted(
+                os.path.basename(f) for _, files in packages for f in files)) + "\n\n")
+            out.append(read_text(copyright_file).strip() + "\n")
 
     os.makedirs(args.out, exist_ok=True)
     with open(os.path.join(args.out, "THIRD-PARTY-NOTICES.txt"), "w", encoding="utf-8",

@@ -8,7 +8,7 @@ jobs=${1:-2}
 commit=$(git -C "$here" rev-parse HEAD)
 work=$(mktemp -d "${TMPDIR:-/tmp}/taremo-reproducible.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-sides=(one "second build, elsewhere")
+sides=(one second-build-elsewhere)
 for side in "${sides[@]}"; do
     git clone -q "$here" "$work/$side"
     git -C "$work/$side" checkout -q "$commit"

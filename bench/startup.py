@@ -104,6 +104,9 @@ def main():
     parser.add_argument("--build", default=os.path.join(REPO, "build"), help="build folder")
     parser.add_argument("--wine", metavar="WINDOWS_BUILD",
                         help="time taremo.exe and bare_window.exe of this build under wine")
+    parser.add_argument("--against", metavar="WINDOWS_DIR",
+                        help="with --wine, also time the taremo.exe and bare_window.exe of this "
+                             "folder (an earlier release), interleaved with the others")
     parser.add_argument("--screen", default="1280x1024x24", help="Xvfb screen (1280x1024x24)")
     parser.add_argument("--check", action="store_true",
                         help="exit with status 1 if the game is over %.1fx the bare window"
@@ -119,6 +122,10 @@ def main():
         windows = os.path.abspath(args.wine)
         sources = {"game": os.path.join(windows, "taremo.exe"),
                    "bare": os.path.join(windows, "bare_window.exe")}
+        if args.against:
+            before = os.path.abspath(args.against)
+            sources.update({"game-before": os.path.join(before, "taremo.exe"),
+                            "bare-before": os.path.join(before, "bare_window.exe")})
     for path in [map_wait] + list(sources.values()):
         if not os.access(path, os.R_OK if args.wine else os.X_OK):
             sys.exit("startup.py: %s is missing; build first (cmake --build %s)" % (path, build))
@@ -131,8 +138,10 @@ def main():
             folder = os.path.join(tmp, label)
             os.mkdir(folder)
             programs[label] = shutil.copy2(source, folder)
-        with open(os.path.join(tmp, "game", "start.ini"), "wb") as ini:
-            ini.write(START_INI)
+        for label in programs:
+            if label.startswith("game"):
+                with open(os.path.join(tmp, label, "start.ini"), "wb") as ini:
+                    ini.write(START_INI)
 
         with open(os.path.join(tmp, "xvfb.log"), "wb") as xlog:
             xvfb, display = start_xvfb(args.screen, xlog)
@@ -178,6 +187,17 @@ def main():
         game["hwm"] - bare["hwm"]))
     print("cpu_ms: CPU time of all threads up to the map, median; it moves little with other "
           "load, the wall times do.")
+    if "game-before" in runs:
+        was, was_bare = summary(runs["game-before"]), summary(runs["bare-before"])
+        for label, s in (("game-before", was), ("bare-before", was_bare)):
+            print("%-12s %8.1f %8.1f %8.1f %9.1f" % (label, s["median"], s["min"], s["cpu"],
+                                                    s["hwm"]))
+        print("%-12s %8.2f %8.2f %8.2f %9.2f" % (
+            "before/bare", was["median"] / was_bare["median"], was["min"] / was_bare["min"],
+            was["cpu"] / was_bare["cpu"], was["hwm"] / was_bare["hwm"]))
+        print("%-12s %8.2f %8.2f %8.2f %9.2f" % (
+            "game/before", game["median"] / was["median"], game["min"] / was["min"],
+            game["cpu"] / was["cpu"], game["hwm"] / was["hwm"]))
     within = time_ratio <= TARGET_RATIO and hwm_ratio <= TARGET_RATIO
     print("target: median time and peak memory each within %.1fx the bare window: %s"
           % (TARGET_RATIO, "met" if within else "NOT met"))

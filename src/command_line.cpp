@@ -22,13 +22,14 @@ const char* const kHelp =
     "  --help     show this help and exit\n"
     "  --version  show the version and exit\n"
     "\n"
+    "The language and the last difficulty are kept in start.ini and niveau.ini. The\n"
+    "installed game, and a copy in a folder you may not write to, keep them in\n"
 #ifdef _WIN32
-    "The language and the last difficulty are kept in start.ini and niveau.ini: beside the\n"
-    "game when you may write there, otherwise in %APPDATA%\\Taremo.\n";
+    "%APPDATA%\\Taremo; any other copy, such as an unpacked zip, keeps them beside\n"
+    "taremo.exe.\n";
 #else
-    "The language and the last difficulty are kept in start.ini and niveau.ini: beside the\n"
-    "game when you may write there, otherwise in $XDG_CONFIG_HOME/taremo (by default\n"
-    "~/.config/taremo). See taremo(6).\n";
+    "$XDG_CONFIG_HOME/taremo (by default ~/.config/taremo); any other copy, such as the\n"
+    "build folder, keeps them beside the game. See taremo(6).\n";
 #endif
 
 bool has(const std::vector<std::string>& args, const char* option)

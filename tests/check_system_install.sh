@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Plays a root-owned install as an unprivileged player, then as root, on a private Xvfb display:
 # each chooses a language and quits, finds both settings files in their own folder, and nothing
-# is written into the install tree. Needs root, Xvfb and xdotool; skipped without.
+# is written into the install tree. Then a portable copy in a folder the player may not write
+# to, with both files beside it and no settings folder of the player's yet: it opens straight
+# into the main window, and on closing writes the difficulty it read beside it into the
+# player's own folder alone. Needs root, Xvfb and xdotool; skipped without.
 #   tests/check_system_install.sh <build folder>
 set -euo pipefail
 build=$(realpath "$1")
@@ -65,4 +68,19 @@ check_settings "$home/.config/taremo"
 
 written=$(find "$scratch/usr" -name '*.ini' -o -name '*.HTM')
 [[ -z $written ]] || fail "written into the install tree: $written"
+
+portable=$scratch/portable
+mkdir -p "$portable"
+cp "$build/taremo" "$portable/"
+printf '[LastOpen]\r\nLanguage=3\r\n' >"$portable/start.ini"
+printf '[Niveau]\r\nNiveauChoisi=4\r\n' >"$portable/niveau.ini"
+beside=$(cd "$portable" && sha256sum *)
+home=$scratch/reader
+mkdir -p "$home" && chown nobody "$home"
+game=$portable/taremo
+play again "${player[@]}"
+[[ $(od -c "$home/.config/taremo/niveau.ini") == "$(printf '[Niveau]\r\nNiveauChoisi=4\r\n' | od -c)" ]] ||
+    fail "the portable copy's difficulty did not reach the player's folder"
+[[ ! -e $home/.config/taremo/start.ini ]] || fail "the portable copy wrote a language unasked"
+[[ $(cd "$portable" && sha256sum *) == "$beside" ]] || fail "the portable copy changed its folder"
 echo "system install ok"

@@ -4,10 +4,12 @@
 # taremo-<version>-windows-x86_64.msi holding the same files; both at the time of the last
 # commit ($SOURCE_DATE_EPOCH), so that one commit always gives the same bytes. Then, under wine
 # on a private Xvfb display:
-#   - the zip's game, with a start.ini beside it, shows its main window; F2 and Enter make a
-#     grid, and F3 quits and writes the difficulty file beside it;
+#   - the zip's game, with a start.ini beside it, shows its main window; F2 opens the new-grid
+#     dialog with an empty title, Enter makes a grid, and F3 quits and writes the difficulty
+#     file beside it;
 #   - the installer, run quietly, puts the game and its Start-menu shortcut in place; the game
-#     started from there asks for a language, and keeps both settings files in %APPDATA%\Taremo
+#     started from there asks for a language in a dialog with an empty title, and keeps both
+#     settings files in %APPDATA%\Taremo
 #     and nothing in its own folder; a quiet uninstall takes the game and its shortcut away and
 #     leaves the player's settings.
 #   tools/windows-dist.sh <windows build folder> <dist folder> <Qt for Windows folder>
@@ -89,7 +91,18 @@ PY
     echo "Made $msi"
 }
 
-start_display() {
+start_dis# The dialogs have no caption: the game's visible windows other than $1 must have an empty
+# title, where Windows would otherwise show the program's name.
+untitled() {
+    local id name
+    for id in $(xdotool search --onlyvisible --class taremo 2>/dev/null); do
+        [[ $id == "$1" ]] && continue
+        name=$(xdotool getwindowname "$id")
+        [[ -z $name ]] || fail "$2 has the title '$name'"
+    done
+}
+
+play() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
     xvfb=$!
     for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
@@ -112,6 +125,17 @@ windows_become() {
     return 1
 }
 
+# The dialogs have no caption: the game's visible windows other than $1 must have an empty
+# title, where Windows would otherwise show the program's name.
+untitled() {
+    local id name
+    for id in $(xdotool search --onlyvisible --class taremo 2>/dev/null); do
+        [[ $id == "$1" ]] && continue
+        name=$(xdotool getwindowname "$id")
+        [[ -z $name ]] || fail "$2 has the title '$name'"
+    done
+}
+
 play() {
     local game_dir=$work/game main before after
     mkdir -p "$game_dir"
@@ -125,6 +149,7 @@ play() {
     before=$(cyan_share "$main")
     xdotool windowfocus --sync "$main" key F2
     windows_become 2 || fail "F2 opened no new-grid dialog"
+    untitled "$main" "the new-grid dialog"
     xdotool key Return
     windows_become 1 || fail "Enter did not close the new-grid dialog"
     for _ in $(seq 30); do
@@ -139,7 +164,8 @@ play() {
     game=''
     cmp -s "$game_dir/niveau.ini" <(printf '[Niveau]\r\nNiveauChoisi=0\r\n') ||
         fail "niveau.ini does not hold the two expected lines"
-    echo "Windows smoke test passed: main window, a grid from F2 and Enter, niveau.ini on F3"
+    echo "Windows smoke test passed: main window, an untitled new-grid dialog, a grid from F2" \
+        "and Enter, niveau.ini on F3"
 }
 
 # A folder of the wine prefix's user, by its variable, as a Linux path.
@@ -154,7 +180,7 @@ install_and_remove() {
     settings=$appdata/Taremo
     shortcut="$appdata/Microsoft/Windows/Start Menu/Programs/Taremo.lnk"
     rm -rf "$settings"
-    "$wine" msiexec /i "$(winepath_of "$msi")" /qn || fail "the quiet install failed"
+    "$wine" msiexec /i "$(winepath_of "$msi")" /qn /norestart || fail "the quiet install failed"
     listed=$(cd "$programs" 2>/dev/null && ls | tr '\n' ' ')
     [[ $listed == "LICENSE.GPL-3.0.txt LICENSE.LGPL-3.0.txt LICENSE.txt THIRD-PARTY-NOTICES.txt taremo.exe " ]] ||
         fail "the install folder $programs holds: $listed"
@@ -171,6 +197,7 @@ install_and_remove() {
     LC_ALL=C "$wine" start /wait "$(winepath_of "$shortcut")" >/dev/null 2>&1 &
     game=$!
     windows_become 1 || fail "the installed game showed no language dialog"
+    untitled none "the language dialog"
     xdotool key space
     main=$(timeout 60 xdotool search --sync --onlyvisible --name '^  ta \| re \| mo$' | head -1)
     [[ -n $main ]] || fail "the installed game showed no main window after the language"
@@ -187,11 +214,11 @@ install_and_remove() {
     # Windows keeps a running program's file: the uninstall waits until every process of the
     # prefix has quit.
     /usr/lib/wine/wineserver -w
-    "$wine" msiexec /x "$(winepath_of "$msi")" /qn || fail "the quiet uninstall failed"
+    "$wine" msiexec /x "$(winepath_of "$msi")" /qn /norestart || fail "the quiet uninstall failed"
     [[ ! -e $programs/taremo.exe && ! -e $shortcut ]] || fail "the uninstall left the game"
     [[ -f $settings/start.ini && -f $settings/niveau.ini ]] ||
         fail "the uninstall took the player's settings"
-    echo "Windows installer test passed: quiet install, shortcut, first start," \
+    echo "Windows installer test passed: quiet install, shortcut, an untitled language dialog," \
         "settings in %APPDATA%\\Taremo, quiet uninstall"
 }
 

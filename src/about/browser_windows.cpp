@@ -1,5 +1,6 @@
 // Windows side of the browser calls: the shell's association for the temporary page, then
-// ShellExecute on the address. The shell's ANSI calls take text in the ANSI code page.
+// ShellExecute on the address. The wide calls take every path whole, whatever characters the
+// player's folders hold; the game's own texts are UTF-8 and become UTF-16 only here.
 #include "about/browser.h"
 
 #include <windows.h>
@@ -9,33 +10,30 @@ namespace taremo {
 
 namespace {
 
-std::wstring widen(const std::string& text, UINT codePage)
+std::wstring toWide(const std::string& utf8)
 {
-    if (text.empty())
+    if (utf8.empty())
         return {};
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+    const int size = static_cast<int>(utf8.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
     if (length > 0)
-        MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
     return wide;
 }
 
-std::string narrow(const std::wstring& wide, UINT codePage)
+std::string toUtf8(const std::wstring& wide)
 {
     if (wide.empty())
         return {};
     const int size = static_cast<int>(wide.size());
     const int length =
-        WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
     if (length > 0)
-        WideCharToMultiByte(codePage, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
-    return text;
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
+    return utf8;
 }
-
-std::string toAnsi(const std::string& utf8) { return narrow(widen(utf8, CP_UTF8), CP_ACP); }
-std::string fromAnsi(const std::string& ansi) { return narrow(widen(ansi, CP_ACP), CP_UTF8); }
 
 bool shellSucceeded(HINSTANCE result) { return reinterpret_cast<INT_PTR>(result) > 32; }
 
@@ -43,29 +41,26 @@ bool shellSucceeded(HINSTANCE result) { return reinterpret_cast<INT_PTR>(result)
 
 std::string findBrowserFor(const std::filesystem::path& htmlFile)
 {
-    // The ANSI call is the one the game has always made, and it has a limit: a folder whose name
-    // has characters outside the ANSI code page comes out with "?" in their place, so the page
-    // is not found and the player is told there is no browser. The wide call would lift it.
-    const std::string file = narrow(htmlFile.native(), CP_ACP);
-    std::string buffer(MAX_PATH + 1, ' ');
-    if (!shellSucceeded(FindExecutableA(file.c_str(), nullptr, buffer.data())))
+    // The shell writes at most MAX_PATH characters and a zero; the rest stays blank.
+    std::wstring buffer(MAX_PATH + 1, L' ');
+    if (!shellSucceeded(FindExecutableW(htmlFile.c_str(), nullptr, buffer.data())))
         return {};
-    buffer.resize(buffer.find('\0') == std::string::npos ? buffer.size() : buffer.find('\0'));
-    const auto first = buffer.find_first_not_of(" \t");
-    if (first == std::string::npos)
+    if (const auto end = buffer.find(L'\0'); end != std::wstring::npos)
+        buffer.resize(end);
+    const auto first = buffer.find_first_not_of(L" \t");
+    if (first == std::wstring::npos)
         return {};
-    return fromAnsi(buffer.substr(first, buffer.find_last_not_of(" \t") - first + 1));
+    return toUtf8(buffer.substr(first, buffer.find_last_not_of(L" \t") - first + 1));
 }
 
 bool startBrowser(const std::string& browser, const std::string& address)
 {
-    const std::string program = toAnsi(browser);
+    const std::wstring program = toWide(browser);
     // Quoted, the address stays one argument whatever it holds (it has a space).
-    std::string argument(1, '"');
-    argument.append(toAnsi(address)).push_back('"');
+    const std::wstring argument = L"\"" + toWide(address) + L"\"";
     const auto owner = reinterpret_cast<HWND>(browserOwner());
     return shellSucceeded(
-        ShellExecuteA(owner, "open", program.c_str(), argument.c_str(), nullptr, SW_SHOWNORMAL));
+        ShellExecuteW(owner, L"open", program.c_str(), argument.c_str(), nullptr, SW_SHOWNORMAL));
 }
 
 } // namespace taremo

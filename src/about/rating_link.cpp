@@ -5,6 +5,7 @@
 #include "app/file_ops.h"
 
 #include <string_view>
+#include <system_error>
 
 namespace taremo {
 
@@ -37,7 +38,11 @@ bool writeTempPage(const std::filesystem::path& file)
 LinkOutcome RatingLink::findBrowser(const std::filesystem::path& programDir)
 {
     const auto page = programDir / kTempPageName;
-    // Without the page (a folder the player may not write to) there is nothing to look up.
+    // The player's own settings folder is made by the first save, which may not have come
+    // yet: the link makes it as a save would. Without the page (a folder that cannot be made
+    // or written to) there is nothing to look up.
+    std::error_code made;
+    std::filesystem::create_directories(programDir, made);
     if (writeTempPage(page)) {
         m_browser = trim(findBrowserFor(page));
         std::error_code error;

@@ -30,9 +30,9 @@ struct LinkOutcome {
 // The link with the browser it found, kept for the rest of the run once found.
 class RatingLink {
 public:
-    // Finds the browser unless one is known (through a temporary page in `programDir`,
-    // removed afterwards), then starts it on `address`. A failed search is tried again on
-    // the next call; a browser that no longer starts stays known.
+    // Finds the browser unless one is known (through a temporary page in `programDir`, made
+    // if need be, the page removed afterwards), then starts it on `address`. A failed search is
+    // tried again on the next call; a browser that no longer starts stays known.
     LinkOutcome open(const std::filesystem::path& programDir,
                      const std::string& address = kRatingAddress);
 

@@ -1,11 +1,13 @@
 // The rating link against a stand-in browser on a private desktop: GIO's folders on Linux,
-// wine's registry on Windows. The same clicks come to the same outcomes on both.
+// wine's registry on Windows. The same clicks come to the same outcomes on both, in folders
+// whose names no 8-bit code page holds whole, the first of them not made yet.
 #include "about/rating_link.h"
 
 #include "support/temp_dir.h"
 
 #include <chrono>
 #include <thread>
+#include <utility>
 
 #include <gtest/gtest.h>
 #ifdef _WIN32
@@ -26,13 +28,16 @@ enum Step { Click, Plant, RemoveBrowser };
 TEST(RatingLink, BrowserIsFoundOnceAndGetsTheAddressAsOneArgumentOrTheLinkSaysWhyNot)
 {
     test::TempDir root;
-    const fs::path game = root.path(), page = game / kTempPageName;
+    // Not made yet, as the player's own settings folder before the first save.
+    fs::path game = root.path() / u8"Łódź 東京";
+    const fs::path page = game / kTempPageName, programs = root.path() / u8"Programy Ł 東";
 #ifdef _WIN32
     if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
         GTEST_SKIP() << "registers a stand-in browser for web pages: in wine's registry only";
-    const fs::path browser = root / "stand-in browser.exe";
+    const fs::path browser = programs / "stand-in browser.exe";
     wchar_t self[MAX_PATH + 1] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
+    fs::create_directories(programs);
     fs::copy_file(fs::path(self).parent_path() / "stand_in_browser.exe", browser);
     // The default value of a key under HKEY_CLASSES_ROOT, where the look-up reads.
     const auto setClass = [](const wchar_t* key, const std::wstring& value) {
@@ -47,7 +52,7 @@ TEST(RatingLink, BrowserIsFoundOnceAndGetsTheAddressAsOneArgumentOrTheLinkSaysWh
     };
 #else
     // Writes its arguments, one a line after their count, to "browser-args" beside itself.
-    const fs::path browser = test::writeBytes(root / "bin" / "stand-in browser",
+    const fs::path browser = test::writeBytes(programs / "stand-in browser",
                                               "#!/bin/sh\nprintf '%s\\n' $# \"$@\" > \"$0.$$\"\n"
                                               "mv \"$0.$$\" \"${0%/*}/browser-args\"\n");
     fs::permissions(browser, fs::perms(0755));
@@ -107,9 +112,14 @@ TEST(RatingLink, BrowserIsFoundOnceAndGetsTheAddressAsOneArgumentOrTheLinkSaysWh
     };
     const std::string opened = "opened\n1\nhttp://www.example.com/vote.asp?I=4127&L=Taremo Pro\n";
 
-    EXPECT_EQ(withNewLink({Click}), "Browser Not Found: Could not find associated Browser\n");
+    const std::string notFound = "Browser Not Found: Could not find associated Browser\n";
+    EXPECT_EQ(withNewLink({Click}), notFound);
     installBrowser("text/html", "env ");
     const auto precious = test::writeBytes(root / "precious", "keep");
+    // A settings folder that cannot be made, under a file: no page, so no browser.
+    const fs::path settings = std::exchange(game, precious / "folder");
+    EXPECT_EQ(withNewLink({Click}), notFound);
+    game = settings;
 #ifndef _WIN32 // a link planted at the page's name is replaced, never written through
     fs::create_symlink(precious, page);
 #endif

@@ -11,19 +11,20 @@ TEST(CommandLine, HelpSaysWhereEachKindOfCopyKeepsItsSettings)
     EXPECT_TRUE(answerCommandLine({"--version"})->text.starts_with("Taremo "));
     const auto help = answerCommandLine({"x", "--help"});
     ASSERT_TRUE(help && help->status == 0);
-    EXPECT_EQ(help->text,
-              "Usage: taremo [--help | --version]\n"
-              "Taremo, the nine-by-nine number-placement puzzle. Without options it opens the "
-              "game.\n\n"
-              "  --help     show this help and exit\n"
-              "  --version  show the version and exit\n\n"
-              "The language and the last difficulty are kept in start.ini and niveau.ini. The\n"
-              "installed game, and a copy in a folder you may not write to, keep them in\n"
+    const std::string expected =
+        "Usage: taremo [--help | --version]\n"
+        "Taremo, the nine-by-nine number-placement puzzle. Without options it opens the "
+        "game.\n\n"
+        "  --help     show this help and exit\n"
+        "  --version  show the version and exit\n\n"
+        "The language and the last difficulty are kept in start.ini and niveau.ini. The\n"
+        "installed game, and a copy in a folder you may not write to, keep them in\n"
 #ifdef _WIN32
-              "%APPDATA%\\Taremo; any other copy, such as an unpacked zip, keeps them beside\n"
-              "taremo.exe.\n");
+        "%APPDATA%\\Taremo; any other copy, such as an unpacked zip, keeps them beside\n"
+        "taremo.exe.\n";
 #else
-              "$XDG_CONFIG_HOME/taremo (by default ~/.config/taremo); any other copy, such as the\n"
-              "build folder, keeps them beside the game. See taremo(6).\n");
+        "$XDG_CONFIG_HOME/taremo (by default ~/.config/taremo); any other copy, such as the\n"
+        "build folder, keeps them beside the game. See taremo(6).\n";
 #endif
+    EXPECT_EQ(help->text, expected);
 }

@@ -5,6 +5,7 @@
 #include "app/ini_file.h"
 #include "app/number.h"
 
+#include <cmath>
 #include <string>
 #include <system_error>
 
@@ -40,6 +41,9 @@ std::filesystem::path stored(const std::filesystem::path& settingsDir,
     return gameDir / name;
 }
 
+// One of the five languages' codes, 1 to 5, exactly.
+bool isLanguageCode(float code) { return code >= 1.0f && code <= 5.0f && std::trunc(code) == code; }
+
 } // namespace
 
 FirstWindow Main(const std::filesystem::path& settingsDir, GameState& state,
@@ -55,8 +59,11 @@ FirstWindow Main(const std::filesystem::path& settingsDir, GameState& state,
     if (!FileExists(start))
         return FirstWindow::Langue;
     // An unreadable language still means the player has been here before; the main window
-    // opens with the language left as it was.
-    if (const auto langue = ReadSingle(storedValue(start, kStartSection, kStartKey)))
+    // opens with the language left as it was. So does a code of no language (6, 2.5, -1): the
+    // texts would be empty for it, and a hand-edited or damaged file must not leave the game
+    // without menus.
+    const auto langue = ReadSingle(storedValue(start, kStartSection, kStartKey));
+    if (langue && isLanguageCode(*langue))
         state.Langue = *langue;
     return FirstWindow::Main;
 }

@@ -17,7 +17,8 @@ using namespace taremo;
 
 namespace fs = std::filesystem;
 
-// The section, `count` filler lines, then the key: its 200th line when `count` is 199.
+// The line `text`, `count` filler lines, then the key: the section's 200th line when `count` is
+// 199.
 static std::string keyAfter(int count, const char* ending = "\r\n", std::string text = "[LastOpen]")
 {
     for (int i = 0; i < count; ++i)
@@ -28,7 +29,10 @@ static std::string keyAfter(int count, const char* ending = "\r\n", std::string 
 TEST(IniReader, MatchesSectionWholeKeyByPrefixValueAfterFirstEquals)
 {
     const std::pair<std::string, std::string> rows[] = {
-        {"[lastopen]\r\nLanguage=2\r\n", ""}, // the section line is matched whole and exactly
+        // The section line is matched whole and exactly, the key's case too.
+        {"[lastopen]\r\nLanguage=1\r\n[LastOpen] \r\nLanguage=2\r\n[LastOpen\r\nLanguage=3\r\n"
+         "[LastOpenX]\r\nLanguage=4\r\n[LastOpen]\r\nlanguage=5\r\nLanguage=6\r\n",
+         "6"},
         {"[LastOpen]\r\nX=1\r\n[Other]\r\nLanguage=4\r\n", "4"}, // found past the next section
         {"[LastOpen]\r\nLanguage\r\n", "Language"},
         {"[LastOpen]\r\nLanguages=5\r\nLanguage=2\r\n", "5"},
@@ -36,7 +40,11 @@ TEST(IniReader, MatchesSectionWholeKeyByPrefixValueAfterFirstEquals)
         {keyAfter(199), "7"},
         {keyAfter(200), ""},
         {keyAfter(199, "\n"), "7"},
-        {keyAfter(199, "\r"), "7"}};
+        {keyAfter(199, "\r"), "7"},
+        // After 20,000 lines passed over, the 20,001st stands for the section: the key is found
+        // on line 20,201, not on line 20,202.
+        {keyAfter(20199, "\r\n", "x"), "7"},
+        {keyAfter(20200, "\r\n", "x"), ""}};
     std::int16_t matchLength = 0; // the key's whole length, which it keeps from the first look on
     for (const auto& [text, expected] : rows)
         EXPECT_EQ(LireIniText("LastOpen", "Language", text, matchLength), expected) << text.size();

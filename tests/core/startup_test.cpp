@@ -13,27 +13,40 @@
 
 using namespace taremo;
 
+// The first window, NiveauChoisi and Langue after a start.
+using Started = std::tuple<FirstWindow, std::int16_t, float>;
+
+// Main over a new folder holding niveau.ini and start.ini as given (absent when null), from a
+// state that holds 5 and 4.0, so that a value left alone shows as such.
+static Started start(const char* niveauIni, const char* startIni)
+{
+    test::TempDir dir;
+    for (const auto& [name, bytes] : {std::pair{kNiveauIni, niveauIni}, {kStartIni, startIni}})
+        if (bytes)
+            test::writeBytes(dir / name, bytes);
+    GameState state{.NiveauChoisi = 5, .Langue = 4.0f};
+    const auto window = Main(dir.path(), state);
+    EXPECT_EQ(test::readBytes(dir / kStartIni), startIni ? startIni : "") << "nothing written";
+    return {window, state.NiveauChoisi, state.Langue};
+}
+
 TEST(Startup, FirstWindowAndRestoredChoices)
 {
-    // Before the start the state holds 5 and 2.0, so a value left alone shows as such; a file is
-    // absent when null. What reads as a number is left to the settings fuzzer.
-    const std::tuple<const char*, const char*, FirstWindow, std::int16_t, float> rows[] = {
-        {nullptr, nullptr, FirstWindow::Langue, 5, 2.0f}, // the first start
-        {"[Niveau]\r\nNiveauChoisi=1", nullptr, FirstWindow::Langue, 1, 2.0f},
-        {"[Niveau]\r\nNiveauChoisi=4", "[LastOpen]\r\nLanguage=3", FirstWindow::Main, 4, 3.0f},
-        // No difficulty chosen, and a code between two languages, which no text answers to.
-        {"[Niveau]\r\nNiveauChoisi=-1", "[LastOpen]\r\nLanguage=2.5", FirstWindow::Main, -1, 2.5f},
-    };
-    for (const auto& [niveauIni, startIni, window, niveauChoisi, langue] : rows) {
-        test::TempDir dir;
-        for (const auto& [name, bytes] : {std::pair{kNiveauIni, niveauIni}, {kStartIni, startIni}})
-            if (bytes)
-                test::writeBytes(dir / name, bytes);
-        GameState state{.NiveauChoisi = 5, .Langue = 2.0f};
-        EXPECT_EQ(Main(dir.path(), state), window);
-        EXPECT_EQ(state.NiveauChoisi, niveauChoisi);
-        EXPECT_EQ(state.Langue, langue);
-    }
+    // What reads as a number is left to the settings fuzzer.
+    EXPECT_EQ(start(nullptr, nullptr), Started(FirstWindow::Langue, 5, 4.0f)); // the first start
+    EXPECT_EQ(start("[Niveau]\r\nNiveauChoisi=1", nullptr), Started(FirstWindow::Langue, 1, 4.0f));
+    EXPECT_EQ(start("[Niveau]\r\nNiveauChoisi=4", "[LastOpen]\r\nLanguage=1"),
+              Started(FirstWindow::Main, 4, 1.0f));
+    // No difficulty chosen.
+    EXPECT_EQ(start("[Niveau]\r\nNiveauChoisi=-1", "[LastOpen]\r\nLanguage=5"),
+              Started(FirstWindow::Main, -1, 5.0f));
+    // A start.ini without a language the game knows, whether empty, hand-edited or damaged,
+    // still opens the main window; the language is left as it was, at a real start 0, which
+    // the texts read as English.
+    for (const char* startIni :
+         {"", "[LastOpen]\r\nX=1", "[LastOpen]\r\nLanguage=abc", "[LastOpen]\r\nLanguage=6",
+          "[LastOpen]\r\nLanguage=2.5", "[LastOpen]\r\nLanguage=0", "[LastOpen]\r\nLanguage=-1"})
+        EXPECT_EQ(start(nullptr, startIni), Started(FirstWindow::Main, 5, 4.0f)) << startIni;
 }
 
 TEST(Startup, SavesMakeTheNewFolderAndRewriteTheWholeFileForTheNextStart)

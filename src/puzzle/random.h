@@ -12,13 +12,17 @@ public:
 
     // Starts from the same fixed state every time; `clock` feeds the reseeds.
     explicit Random(Clock clock = systemClock);
+    Random(const Random&) = default;
+    Random& operator=(const Random&) = default;
+    // A generator of another kind (a fixed sequence, say) can stand in wherever one is drawn.
+    virtual ~Random() = default;
 
     // A uniform value in [0, 1).
-    double next();
+    virtual double next();
 
     // Mixes the clock into the state. Draws never repeat because of a reseed, even when the
     // clock has not moved since the last one.
-    void reseed();
+    virtual void reseed();
 
     // Back to the fixed starting state.
     void restart();

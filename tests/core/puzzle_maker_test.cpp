@@ -1,9 +1,9 @@
 // Making a puzzle: the first grid after a start, the clock behind each cell's draw, the cells
-// opened at each difficulty, and every grid and every cell reached in time.
+// opened at each difficulty, and draws that reach the first and the last grid and cell.
 #include "puzzle/puzzle_maker.h"
 
 #include <algorithm>
-#include <set>
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -18,19 +18,35 @@ TEST(MakePuzzle, FirstGridIsFixedEachCellDrawFollowsItsOwnClockAndEachDifficulty
     const auto p1 = MakePuzzle(frozen, 0), p2 = MakePuzzle(ticking, 0), p3 = MakePuzzle(later, 0);
     EXPECT_EQ(p1->NumGrille, p3->NumGrille) << "nothing drawn for a refused difficulty either";
     EXPECT_NE(p1->open, p2->open);
-    // Every difficulty opens its number of distinct cells, on a grid of the catalogue; and in
-    // time every grid comes up and every cell opens, the first and the last ones included.
-    std::set<std::size_t> grids, cells;
-    for (int n = 0; n < 3000; ++n) {
+    // Every difficulty opens its number of distinct cells, on a grid of the catalogue.
+    for (int n = 0; n < 600; ++n) {
         const auto position = static_cast<std::int16_t>(n % kDifficultyCount);
         const auto puzzle = MakePuzzle(later, position);
         ASSERT_TRUE(puzzle && puzzle->NumGrille >= 1 && puzzle->NumGrille <= kGridCount) << n;
         EXPECT_EQ(std::count(puzzle->open.begin(), puzzle->open.end(), true), 40 + 5 * position);
-        grids.insert(static_cast<std::size_t>(puzzle->NumGrille));
-        for (std::size_t c = 0; c < puzzle->open.size(); ++c)
-            if (puzzle->open[c])
-                cells.insert(c);
     }
-    EXPECT_EQ(grids.size(), std::size_t{kGridCount});
-    EXPECT_EQ(cells.size(), std::size_t{kCellCount});
+}
+
+// The largest value the generator can give draws the last grid and opens the last cell; the
+// smallest, the first ones.
+TEST(MakePuzzle, DrawsReachBothEndsOfTheirRange)
+{
+    const double top = std::nextafter(1.0, 0.0);
+    struct Ends : Random {
+        double grid;
+        int draws = 0; // the grid, then the cells: the top, then 0, 1/81, 2/81...
+        explicit Ends(double first) : grid(first) {}
+        double next() override
+        {
+            return ++draws == 1 ? grid
+                   : draws == 2 ? std::nextafter(1.0, 0.0)
+                                : (draws - 3) / double{kCellCount};
+        }
+    };
+    for (const double grid : {top, 0.0}) {
+        Ends ends(grid);
+        const auto puzzle = MakePuzzle(ends, 0);
+        EXPECT_EQ(puzzle->NumGrille, grid == top ? kGridCount : 1);
+        EXPECT_TRUE(puzzle->open[kCellCount - 1] && puzzle->open[0]);
+    }
 }

@@ -1,5 +1,6 @@
-// The board's rules: key entry, the answer, finishing and a new puzzle. Where the arrows and Tab
-// lead is left to the board fuzzer, which checks them on every board it plays.
+// The board's rules: key entry, the current cell and the answer, finishing and a new puzzle. The
+// board fuzzer checks where the arrows and Tab lead on every board it plays; the main window's
+// tests press them from open and settled cells.
 #include "support/board_invariants.h"
 
 #include <tuple>
@@ -40,8 +41,8 @@ TEST_F(BoardTest, UnassistedGameIsWonByTheKeyThatLeavesEveryCellRight)
 {
     state.SansAssistance = kTrue;
     board.newPuzzle(test::puzzleOf({0, 1, 2}));
-    const auto type = [&](int i, bool right) {
-        return board.txtCh_KeyPress(i, right ? test::digitOf(i)[0] : test::wrongDigitOf(i)).announce;
+    const auto type = [&](int i, bool ok) {
+        return board.txtCh_KeyPress(i, ok ? test::digitOf(i)[0] : test::wrongDigitOf(i)).announce;
     };
     for (const auto& [i, right] : {std::pair{0, false}, {1, false}, {2, true}})
         EXPECT_EQ(type(i, right), Announce::None) << "a wrong digit is still there";
@@ -50,9 +51,17 @@ TEST_F(BoardTest, UnassistedGameIsWonByTheKeyThatLeavesEveryCellRight)
     EXPECT_EQ(type(1, true), Announce::BravoThenDisableFinir);
 }
 
-TEST_F(BoardTest, AnswerIsOfferedOnTheCurrentOpenCellWithAssistanceOnly)
+// From the current cell, at first a given one: an arrow leads along its line past given cells to
+// the nearest open cell (none downward here), Tab and Shift+Tab to the next one either side; the
+// answer is offered on the current cell only while it is open, and with assistance.
+TEST_F(BoardTest, KeysLeadOnFromTheCurrentCellWhichOffersTheAnswerOnlyOpenAndAssisted)
 {
     board.newPuzzle(test::puzzleOf({5, 6}));
+    EXPECT_FALSE(board.answerOffered(0)) << "a given cell";
+    const int arrows[][4] = {{0, 0, 1, 5}, {8, 0, -1, 6}, {77, -1, 0, 5}, {0, 1, 0, -1}};
+    for (const auto& [from, dRow, dColumn, to] : arrows)
+        EXPECT_EQ(board.nearestOpenCell(from, dRow, dColumn), to) << from << ' ' << dRow << dColumn;
+    EXPECT_EQ(std::pair(board.nextOpenCell(0, 1), board.nextOpenCell(0, -1)), std::pair(5, 6));
     EXPECT_FALSE(board.txtCh_MouseDown(5, 1)) << "the first press makes the cell current";
     state.SansAssistance = kTrue;
     EXPECT_FALSE(board.txtCh_MouseDown(5, 1));
@@ -61,6 +70,7 @@ TEST_F(BoardTest, AnswerIsOfferedOnTheCurrentOpenCellWithAssistanceOnly)
     ASSERT_TRUE(board.txtCh_MouseDown(5, 1));
     EXPECT_EQ(board.mnuReponse_Click(), Announce::None);
     EXPECT_EQ(board.cell(5), (Cell{test::digitOf(5), kGreen, kFg, false}));
+    EXPECT_FALSE(board.answerOffered(5)) << "a settled cell";
     board.txtCh_GotFocus(6);
     EXPECT_EQ(board.mnuReponse_Click(), Announce::Bravo) << "the last cell wins";
 }

@@ -33,6 +33,10 @@ FrmLangue& firstStart()
         throw std::runtime_error("the language dialog is not the only window on screen");
     return dynamic_cast<FrmLangue&>(*shown.front());
 }
+// Chooses the main window's menu item `item`.
+auto choose(const char* item) { return std::bind(&QAction::trigger, &action(frmMain(), item)); }
+// Text `number` of the catalogue in the current language.
+QString text(std::int16_t number) { return QString::fromStdString(Traduction(number)); }
 QPushButton& flag(const FrmLangue& dialog, int index)
 {
     return named<QPushButton>(dialog, QStringLiteral("cmdLangue_%1").arg(index));
@@ -40,7 +44,9 @@ QPushButton& flag(const FrmLangue& dialog, int index)
 
 TEST_F(LanguageDialog, AtFirstStartEachFlagIsNamedAndOpensTheGameInItsLanguageSavedOrNot)
 {
+    // Each flag's name, and its picture's colour near its left edge, a third of the way down.
     const char* names[] = {"English", "Français", "Deutsch", "Italiano", "Spanish"};
+    const QRgb colours[] = {0xffc8102e, 0xff0055a4, 0xffdd0000, 0xff009246, 0xfff1bf00};
     FrmLangue& unanswered = firstStart();
     QTest::keyClick(&unanswered, Qt::Key_Escape);
     ASSERT_TRUE(unanswered.isVisible()) << "Escape is no way out";
@@ -59,6 +65,7 @@ TEST_F(LanguageDialog, AtFirstStartEachFlagIsNamedAndOpensTheGameInItsLanguageSa
     for (int i = 0; i < FrmLangue::kLanguageCount; ++i) {
         EXPECT_EQ(flag(dialog, i).toolTip(), QString::fromUtf8(names[i]));
         EXPECT_EQ(flag(dialog, i).geometry(), QRect(24 + 112 * i, 40, 105, 57)) << "1680 twips";
+        EXPECT_EQ(flag(dialog, i).icon().pixmap(66, 44).toImage().pixel(6, 16), colours[i]);
     }
     EXPECT_TRUE(std::filesystem::is_empty(m_dir.path())) << "nothing written before a click";
     QTest::keyClick(&flag(dialog, 2), Qt::Key_Space);
@@ -87,15 +94,16 @@ TEST_F(LanguageDialog, EachLanguageFromTheMenuRecaptionsTheGameButNotTheGridInPl
     FrmMain& main = showMain();
     newGrid(main, 2);
     const QString levelLine = named<QLabel>(main, "lblNiveau").text();
-    const auto texts = [](std::initializer_list<int> numbers) {
-        QStringList wanted;
-        for (const int number : numbers)
-            wanted << QString::fromStdString(Traduction(static_cast<std::int16_t>(number)));
-        return wanted;
-    };
+    // The dialogs have no caption (only a screen reader names them), and a title bar with a close
+    // box, and a system menu where the platform adds one; the About box has neither bar nor box.
+    const auto frame =
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    const auto spoken = [](Spoken word) { return QString::fromStdString(SpokenText(word)); };
     for (int langue = 5; langue >= 1; --langue) {
         SCOPED_TRACE(langue);
-        whileModal<FrmLangue>([&] { action(main, "Language").trigger(); }, [&](FrmLangue& dialog) {
+        whileModal<FrmLangue>(choose("Language"), [&](FrmLangue& dialog) {
+            EXPECT_TRUE(dialog.windowTitle().isEmpty());
+            EXPECT_EQ(dialog.windowFlags() & ~Qt::WindowSystemMenuHint, frame);
             QTest::mouseClick(&flag(dialog, langue - 1), Qt::LeftButton);
         });
         showMain();
@@ -105,25 +113,31 @@ TEST_F(LanguageDialog, EachLanguageFromTheMenuRecaptionsTheGameButNotTheGridInPl
             menus << named<QMenu>(main, menu).title();
         for (const char* item : {"mnuNew", "mnuFinir", "mnuQuit", "mnuReponse", "mnuInfo"})
             menus << action(main, item).text();
-        EXPECT_EQ(menus, texts({1, 6, 8, 2, 3, 4, 7, 9}));
+        EXPECT_EQ(menus, QStringList({text(1), text(6), text(8), text(2), text(3), text(4), text(7),
+                                      text(9)}));
         EXPECT_EQ(action(main, "Language").text(), "Change &Language") << "in every language";
-        const auto spoken = [](Spoken word) { return QString::fromStdString(SpokenText(word)); };
         EXPECT_EQ(named(main, "Image1").accessibleName(), spoken(Spoken::TitlePicture));
         for (const int i : {0, 40, 80})
-            EXPECT_EQ(test::txtCh(main, i).accessibleName(), cellAccessibleName(i, main.board().cell(i), false));
-        whileModal<FrmNew>([&] { action(main, "mnuNew").trigger(); }, [&](FrmNew& dialog) {
-            EXPECT_EQ(dialog.accessibleName(), spoken(Spoken::NewGridDialog));
-            EXPECT_EQ(named<QPushButton>(dialog, "cmdUndo").text(), texts({14})[0]);
+            EXPECT_EQ(test::txtCh(main, i).accessibleName(),
+                      cellAccessibleName(i, main.board().cell(i), false));
+        whileModal<FrmNew>(choose("mnuNew"), [&](FrmNew& dialog) {
+            EXPECT_EQ(dialog.windowTitle() + dialog.accessibleName(),
+                      spoken(Spoken::NewGridDialog));
+            EXPECT_EQ(dialog.windowFlags() & ~Qt::WindowSystemMenuHint, frame);
+            EXPECT_EQ(named<QPushButton>(dialog, "cmdUndo").text(), text(14));
             named<QPushButton>(dialog, "cmdUndo").click();
         });
-        whileModal<FrmInfo>([&] { action(main, "mnuInfo").trigger(); }, [&](FrmInfo& box) {
+        whileModal<FrmInfo>(choose("mnuInfo"), [&](FrmInfo& box) {
             auto& label4 = named<QLabel>(box, "Label4");
             auto& label3 = named<RunsLabel>(box, "Label3");
-            EXPECT_EQ(QStringList({label4.text(), label3.text()}), texts({30, 31}));
+            EXPECT_EQ(QStringList({label4.text(), label3.text()}),
+                      QStringList({text(30), text(31)}));
             EXPECT_EQ(named<QLabel>(box, "lblVersion").text(), TAREMO_VERSION);
-            EXPECT_EQ(box.accessibleName(), spoken(Spoken::AboutBox));
-            for (const auto& [picture, word] : {std::pair{"Image1", Spoken::AboutEmblem}, {"Image2", Spoken::AboutTitle}}) {
-                QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(&named(box, picture));
+            EXPECT_EQ(box.windowTitle() + box.accessibleName(), spoken(Spoken::AboutBox));
+            EXPECT_EQ(box.windowFlags(), Qt::Dialog | Qt::FramelessWindowHint);
+            for (const auto& [picture, word] :
+                 {std::pair{"Image1", Spoken::AboutEmblem}, {"Image2", Spoken::AboutTitle}}) {
+                auto* seen = QAccessible::queryAccessibleInterface(&named(box, picture));
                 EXPECT_EQ(seen->role(), QAccessible::Graphic);
                 EXPECT_EQ(seen->text(QAccessible::Name), spoken(word));
             }

@@ -10,8 +10,8 @@ namespace taremo {
 namespace {
 
 using MainWindow = test::FormTest;
-using test::darkPalette;
 using test::action;
+using test::darkPalette;
 using test::named;
 using test::txtCh;
 
@@ -19,6 +19,9 @@ TEST_F(MainWindow, OpensOnTheTitlePictureAndLaysTheBoardOutInTwips)
 {
     FrmMain& main = showMain();
     EXPECT_EQ(main.windowTitle(), "  ta | re | mo");
+    // A title bar and a close box, the way out besides Exit and F3.
+    const auto frame = Qt::FramelessWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    EXPECT_EQ(main.windowFlags() & frame, frame & ~Qt::FramelessWindowHint);
     EXPECT_EQ(main.menuBar()->actions().size(), 2) << "the help menu is a pop-up only";
     EXPECT_FALSE(action(main, "mnuFinir").isEnabled());
     auto& picture = named(main, "Image1");
@@ -36,9 +39,10 @@ TEST_F(MainWindow, OpensOnTheTitlePictureAndLaysTheBoardOutInTwips)
     EXPECT_EQ(picture.geometry(),
               QRect(42, (main.frameGeometry().height() * 15 - 4275 - 800) / 30, 330, 285));
 
-    whileModal<FrmNew>([&] { QTest::mouseClick(&picture, Qt::LeftButton); }, [](FrmNew& dialog) {
-        QTest::mouseClick(&named<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
-    });
+    whileModal<FrmNew>([&] { QTest::mouseClick(&picture, Qt::LeftButton); },
+                       [](FrmNew& dialog) {
+                           QTest::mouseClick(&named<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
+                       });
     showMain();
     EXPECT_TRUE(!picture.isVisible() && board.isVisible() && level.isVisible());
     EXPECT_TRUE(action(main, "mnuFinir").isEnabled());
@@ -51,27 +55,37 @@ TEST_F(MainWindow, OpensOnTheTitlePictureAndLaysTheBoardOutInTwips)
         ASSERT_EQ(txtCh(main, i).geometry(), QRect(lefts[i % 9], tops[i / 9], 41, 33)) << i;
 }
 
-TEST_F(MainWindow, OnlyDigitsAndTheAnswerMenuFillACellAndArrowsFindTheNearestOpenOne)
+// The game's keys in a cell, between cells and for the grid, on a puzzle the fixture's clock
+// pins: grid 210 with these cells open (o), row by row:
+//   --o--o---  -oooo---o  o--o---oo  oooo-ooo-  -oo-o----  ---oooooo  o----ooo-  oooo-oo-o
+//   ------oo-
+TEST_F(MainWindow, KeysEditACellLeadToTheNearestOrNextOpenCellAndFinishOrQuitTheGame)
 {
     FrmMain& main = showMain();
-    newGrid(main, 5);
-    const auto open = openCells(main);
-    CellEdit& cell = txtCh(main, open[0]); // the current cell, which one click answers
-    QGuiApplication::clipboard()->setText(QStringLiteral("12345"));
-    const std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers> keys[] = {
-        {"letter", Qt::Key_A, {}}, {"Ctrl+V", Qt::Key_V, Qt::ControlModifier},
-        {"Shift+Insert", Qt::Key_Insert, Qt::ShiftModifier}};
-    for (const auto& [name, key, modifiers] : keys) {
-        QTest::keyClick(&cell, key, modifiers);
-        EXPECT_EQ(cell.text(), "") << name;
-    }
-    QTest::keyClick(&cell, Qt::Key_F10, Qt::ShiftModifier); // the answer from the keyboard
+    newGrid(main, 0);
+    ASSERT_EQ(gameState().NumGrille, 210) << "the rows below are for another puzzle";
+    // In an open cell holding a wrong digit: the first four keys empty it, the others keep the
+    // digit, and the last two offer the answer below the cell (F10 is the menu bar's own key).
+    CellEdit& cell = txtCh(main, 78);
     auto& menu = named<QMenu>(main, "mnuAide");
-    ASSERT_EQ(QApplication::activePopupWidget(), &menu);
+    QGuiApplication::clipboard()->setText(QStringLiteral("12345"));
+    const QStringList keys = {"A",   "Ctrl+V", "Backspace", "Home, Del", "Shift+Ins",
+                              "Del", "F10",    "Shift+F10", "Menu"};
+    for (int i = 0; i < keys.size(); ++i) {
+        SCOPED_TRACE(keys[i].toStdString());
+        typeDigit(main, 78, false);
+        QTest::keySequence(&cell, QKeySequence::fromString(keys[i]));
+        EXPECT_EQ(cell.text().size(), i < 4 ? 0 : 1);
+        EXPECT_EQ(main.board().cell(78).text, cell.text().toStdString());
+        ASSERT_EQ(QApplication::activePopupWidget(), i >= 7 ? &menu : nullptr);
+        menu.close();
+    }
+    QTest::keyClick(&cell, Qt::Key_Menu);
     EXPECT_LE((menu.pos() - cell.mapToGlobal(QPoint(0, cell.height()))).manhattanLength(), 2);
-    QTest::keyClick(&menu, Qt::Key_Down);
-    QTest::keyClick(&menu, Qt::Key_Return);
-    EXPECT_EQ(cell.text().toInt(), Solution(gameState().NumGrille, cellNumber(open[0])));
+    QTest::keySequence(&menu, QKeySequence(Qt::Key_Down, Qt::Key_Return));
+    EXPECT_EQ(cell.text().toInt(), Solution(gameState().NumGrille, cellNumber(78)));
+    showMain(); // the keyboard back from the pop-up
+
     // The ring's colour where the cell has one, else nothing.
     const auto ringOf = [&](int index) {
         const QImage image = named(main, "fraGrille").grab().toImage();
@@ -79,22 +93,37 @@ TEST_F(MainWindow, OnlyDigitsAndTheAnswerMenuFillACellAndArrowsFindTheNearestOpe
         const QColor ring = image.pixelColor(r.center().x(), r.top() + kOutlineWidth + 1);
         return ring == image.pixelColor(r.left() + 7, r.top() + 6) ? QColor() : ring;
     };
-    // A settled cell passes the focus on but keeps the ring; Tab and the arrows go on from it.
-    int settled = open[open.size() / 2];
-    typeDigit(main, settled, true);
-    EXPECT_TRUE(QApplication::focusWidget() == nullptr && ringOf(settled).isValid());
-    QTest::keyClick(&main, Qt::Key_Tab);
-    const int next = main.board().nextOpenCell(settled, 1);
-    ASSERT_TRUE(txtCh(main, next).hasFocus()) << "not back to the top of the board";
-    EXPECT_TRUE(ringOf(next).isValid() && !ringOf(settled).isValid()) << "the ring moved on";
-    typeDigit(main, settled = next, true);
-    QTest::keyClick(&main, Qt::Key_Down);
-    EXPECT_EQ(QApplication::focusWidget(), &txtCh(main, main.board().nearestOpenCell(settled, 1, 0)));
+    // "from key to", from an open cell or one just settled, which keeps the ring with no cell
+    // focused. An arrow leads to the nearest open cell that way along its own row or column, past
+    // given and settled cells, even with a nearer cell off the line (13 Right, 40 Up); off the
+    // line only when none lies on it, to the nearest and then the closest to the line (5 Right);
+    // nowhere when none lies that way (17 Right). Tab and Shift+Tab lead to the next open cell
+    // either side, round the board.
+    const QStringList fromOpen = {"13 Right 17",     "17 Left 13", "2 Down 11",     "11 Up 2",
+                                  "40 Up 13",        "5 Right 17", "17 Right 17",   "13 Tab 17",
+                                  "18 Shift+Tab 17", "79 Tab 2",   "2 Shift+Tab 79"};
+    const QStringList fromSettled = {"11 Down 29",  "29 Up 2",   "2 Left 10",
+                                     "10 Right 12", "12 Tab 13", "13 Shift+Tab 5"};
+    for (const QString& row : fromOpen + fromSettled) {
+        SCOPED_TRACE(row.toStdString());
+        const QStringList word = row.split(' ');
+        const int from = word[0].toInt(), to = word[2].toInt();
+        fromSettled.contains(row) ? typeDigit(main, from, true) : txtCh(main, from).setFocus();
+        ASSERT_TRUE(ringOf(from).isValid());
+        QTest::keySequence(main.windowHandle(), QKeySequence::fromString(word[1]));
+        EXPECT_EQ(QApplication::focusWidget(), &txtCh(main, to));
+        EXPECT_TRUE(ringOf(to).isValid() && (to == from || !ringOf(from).isValid())) << "the ring";
+    }
     // The desktop switches to a dark theme during the game: the cells take its colours.
     QApplication::setPalette(darkPalette());
     QCoreApplication::sendPostedEvents(); // as the event loop would, before the next paint
-    EXPECT_EQ(txtCh(main, open.back()).grab().toImage().pixelColor(7, 6), darkPalette().color(QPalette::Base));
+    EXPECT_EQ(txtCh(main, 79).grab().toImage().pixelColor(7, 6), darkPalette().base().color());
     QApplication::setPalette(QApplication::style()->standardPalette());
+    // F4 settles every cell; F3 quits by the closing path, which stores the level.
+    QTest::keyClick(main.windowHandle(), Qt::Key_F4);
+    EXPECT_TRUE(openCells(main).empty());
+    QTest::keyClick(main.windowHandle(), Qt::Key_F3);
+    EXPECT_EQ(test::readBytes(m_dir / "niveau.ini"), "[Niveau]\r\nNiveauChoisi=0\r\n");
 }
 
 TEST_F(MainWindow, AFullRightGridIsWonOnceByAKeyWithOrWithoutAssistanceOrByTheAnswer)
@@ -120,17 +149,6 @@ TEST_F(MainWindow, AFullRightGridIsWonOnceByAKeyWithOrWithoutAssistanceOrByTheAn
         QTest::keyClick(main.windowHandle(), Qt::Key_F4);
         EXPECT_FALSE(finir.isEnabled());
     }
-}
-
-TEST_F(MainWindow, F4FinishesTheGridAndF3StoresTheLevel)
-{
-    FrmMain& main = showMain();
-    newGrid(main, 3);
-    typeDigit(main, openCells(main)[0], false); // corrected once finished
-    QTest::keyClick(main.windowHandle(), Qt::Key_F4);
-    EXPECT_TRUE(openCells(main).empty());
-    QTest::keyClick(main.windowHandle(), Qt::Key_F3);
-    EXPECT_EQ(test::readBytes(m_dir / "niveau.ini"), "[Niveau]\r\nNiveauChoisi=3\r\n");
 }
 
 } // namespace

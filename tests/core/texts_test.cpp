@@ -1,13 +1,13 @@
-// The numbered texts and the words for assistive technology, written out here word for word in
-// the five languages, and the level line under the board made of them; and the desktop's
-// language, read from its locale.
+// The numbered texts and the words for assistive technology, word for word in the five languages
+// as words_by_language.tsv writes them out, and the level line under the board made of them; and
+// the desktop's language, read from its locale.
 #include "lang/desktop_language.h"
 #include "lang/spoken.h"
 #include "lang/texts.h"
 
 #include "app/game_state.h"
+#include "support/temp_dir.h"
 
-#include <array>
 #include <cmath>
 #include <map>
 
@@ -15,82 +15,34 @@
 
 using namespace taremo;
 
-// This file's words are UTF-8 bytes, so a catalogue saved in another encoding cannot pass.
-static_assert(std::string_view("é") == "\xC3\xA9");
+// One row a text number or spoken word, one column a language, as the table beside the tests
+// (copied there by the build; the tests run in that folder) holds them, as UTF-8 bytes.
+TEST(Words, EveryTextAndSpokenWordIsWordForWordInEachLanguage)
+{
+    std::string table = "text\tEnglish\tFrench\tGerman\tItalian\tSpanish\n";
+    const auto row = [&table](const std::string& name, const auto& wordIn) {
+        std::string line = name;
+        for (float langue = 1; langue <= 5; ++langue)
+            line += "\t" + wordIn(langue);
+        if (line.find_first_not_of('\t', name.size()) != std::string::npos)
+            table += line + "\n"; // numbers without a text in any language leave no row
+    };
+    for (std::int16_t number = -1; number <= 32; ++number)
+        row(std::to_string(number), [number](float langue) { return Traduction(langue, number); });
+    const char* spoken[] = {"CellName", "Wrong",        "Given",          "Right",
+                            "Revealed", "Corrected",    "LanguageDialog", "NewGridDialog",
+                            "AboutBox", "TitlePicture", "AboutTitle",     "AboutEmblem"};
+    for (int word = 0; const char* name : spoken)
+        row(name,
+            [w = static_cast<Spoken>(word++)](float langue) { return SpokenText(langue, w); });
+    EXPECT_EQ(table, test::readBytes("words_by_language.tsv"));
+}
 
-// English, French, German, Italian and Spanish: each text as the players have always seen it.
-static const std::map<int, std::array<std::string_view, 5>> kTexts = {
-    {1, {"&File", "&Fichier", "&Datei", "&Schedario", "&Fichero"}},
-    {2, {"New", "Nouveau", "Neu", "Nuovo", "Nuevo"}},
-    {3,
-     {"Finish the railing", "Finir la grille", "Gitter beenden", "Finire la griglia",
-      "Acabar la verja"}},
-    {4, {"Exit", "Quitter", "Verlassen", "Lasciare", "Irse"}},
-    {6, {"&Help", "&Aide", "&Helf", "&Aiuto", "&Ayuda"}},
-    {7, {"Réponse", "Réponse", "Antwort", "risposta", "Respuesta"}},
-    {8, {"&About", "A &propos", "&Bezüglich", "A &proposito", "A &propósito"}},
-    {9, {"TAREMO", "de TAREMO", "TAREMO", "di TAREMO", "de TAREMO"}},
-    {11,
-     {"Click in a compartment to have the answer", "click dans une case pour avoir la réponse",
-      "Click in einem Feld für die Antwort", "click in una capanna per avere la risposta",
-      "Click en un compartimiento para tener la respuesta"}},
-    {12, {"Difficulty", "Difficulté", "Schwierigkeit", "Difficoltà", "Dificultad"}},
-    {13, {"Level", "Niveau", "Niveau", "Livello", "Nivel"}},
-    {14, {"Cancel", "Annuler", "Aufheben", "Annullare", "Anular"}},
-    {15,
-     {"Activate the assistance", "Activer l'assistance", "Beistand aktivieren",
-      "Attivare l'assistenza", "Acelerar la asistencia"}},
-    {16, {"Beginner", "Débutant", "Anfänger", "Esordendo", "Principiante"}},
-    {17, {"Easy", "Facile", "Leicht", "Facile", "Fácil"}},
-    {18, {"Means", "Moyen", "Mittel", "Mezzo", "Medio"}},
-    {19, {"Advanced", "Avancé", "Fortgeschritten", "Avanzato", "Avanzado"}},
-    {20, {"Difficult", "Difficile", "Schwer", "Difficile", "Difícil"}},
-    {21, {"Expert", "Expert", "Experte", "Perito", "Experto"}},
-    {22, {"Bravo !", "Bravo !", "Bravo !", "Applauso!", "¡ Bravo!"}},
-    {30,
-     {"Keyboard shortcuts :", "Raccourcis clavier :", "Kürze Tastatur :", "Accorcia tasteria :",
-      "Teclas aceleradoras :"}},
-    {31,
-     {"F2 New railing             F4 Finish the railing     F3 Exit",
-      "F2 Nouvelle Grille     F4 Finir la grille         F3 Quitter",
-      "F2 Neu Gitter             F4 Gitter beenden      F3 Verlassen",
-      "F2 Nuovo griglia         F4 Finire la griglia         F3 Lasciare",
-      "F2 Nuevo verja         F4 Acabar la verja       F3 Irse"}}};
-
-// The same languages, in the order of Spoken.
-static const std::array<std::array<std::string_view, 5>, 12> kSpoken = {{
-    {"Row %1, column %2", "Ligne %1, colonne %2", "Zeile %1, Spalte %2", "Riga %1, colonna %2",
-     "Fila %1, columna %2"},
-    {"wrong", "fausse", "falsch", "sbagliata", "incorrecta"},
-    {"given", "donnée", "vorgegeben", "data", "dada"},
-    {"right", "juste", "richtig", "giusta", "correcta"},
-    {"revealed", "révélée", "aufgedeckt", "rivelata", "revelada"},
-    {"corrected", "corrigée", "korrigiert", "corretta", "corregida"},
-    {"Language", "Langue", "Sprache", "Lingua", "Idioma"},
-    {"New grid", "Nouvelle grille", "Neues Gitter", "Nuova griglia", "Nueva cuadrícula"},
-    {"About", "À propos", "Über", "Informazioni", "Acerca de"},
-    {"Title picture: click for a new grid", "Image de titre : cliquez pour une nouvelle grille",
-     "Titelbild: klicken für ein neues Gitter", "Immagine del titolo: clic per una nuova griglia",
-     "Imagen del título: haga clic para una nueva cuadrícula"},
-    {"Taremo", "Taremo", "Taremo", "Taremo", "Taremo"},
-    {"Emblem: a red block of nine squares on black",
-     "Emblème : un bloc rouge de neuf carrés sur du noir",
-     "Emblem: ein roter Block aus neun Quadraten auf Schwarz",
-     "Emblema: un blocco rosso di nove quadrati sul nero",
-     "Emblema: un bloque rojo de nueve cuadrados sobre negro"},
-}};
-
-TEST(Traduction, EachTextWordForWordForTheExactCodesOnlyAndTheLevelLineMadeOfThem)
+TEST(Traduction, OnlyExactCodesHaveTextsAndTheLevelLineIsMadeOfThem)
 {
     for (int column = 0; column < 5; ++column) {
-        const auto text = [column](int n) {
-            return std::string(kTexts.contains(n) ? kTexts.at(n)[column] : "");
-        };
         float langue = static_cast<float>(column + 1);
-        for (std::int16_t number = -1; number <= 32; ++number)
-            EXPECT_EQ(Traduction(langue, number), text(number)) << langue << " #" << number;
-        for (std::size_t word = 0; word < kSpoken.size(); ++word)
-            EXPECT_EQ(SpokenText(langue, static_cast<Spoken>(word)), kSpoken[word][column]) << word;
+        const auto text = [&langue](std::int16_t n) { return Traduction(langue, n); };
         gameState().Langue = langue; // each language's line at a difficulty of its own
         EXPECT_EQ(LevelLine(static_cast<std::int16_t>(column)),
                   text(13) + " " + text(16 + column) + std::string(7, ' ') + text(11));

@@ -18,6 +18,7 @@ enum class FirstWindow { Main, Langue };
 
 // Reads niveau.ini and start.ini of the settings folder `settingsDir` into `state` and tells
 // which window to show: the main window when start.ini exists, the language dialog otherwise.
+// A stored language other than 1 to 5 is left unread, so the game opens in English.
 // When the settings folder is not the game's folder `gameDir` (a copy the player may not write
 // to), a file the settings folder does not hold yet is read from the game's folder instead.
 FirstWindow Main(const std::filesystem::path& settingsDir, GameState& state,

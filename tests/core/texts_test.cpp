@@ -15,8 +15,8 @@
 
 using namespace taremo;
 
-// One row a text number or spoken word, one column a language, as the table beside the tests
-// (copied there by the build; the tests run in that folder) holds them, as UTF-8 bytes.
+// One row a text number or spoken word, one column a language, as the table of the tests holds
+// them, as UTF-8 bytes.
 TEST(Words, EveryTextAndSpokenWordIsWordForWordInEachLanguage)
 {
     std::string table = "text\tEnglish\tFrench\tGerman\tItalian\tSpanish\n";
@@ -35,7 +35,7 @@ TEST(Words, EveryTextAndSpokenWordIsWordForWordInEachLanguage)
     for (int word = 0; const char* name : spoken)
         row(name,
             [w = static_cast<Spoken>(word++)](float langue) { return SpokenText(langue, w); });
-    EXPECT_EQ(table, test::readBytes("words_by_language.tsv"));
+    EXPECT_EQ(table, test::readBytes(TAREMO_WORDS_TABLE));
 }
 
 TEST(Traduction, OnlyExactCodesHaveTextsAndTheLevelLineIsMadeOfThem)

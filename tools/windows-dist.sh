@@ -9,9 +9,8 @@
 #     file beside it;
 #   - the installer, run quietly, puts the game and its Start-menu shortcut in place; the game
 #     started from there asks for a language in a dialog with an empty title, and keeps both
-#     settings files in %APPDATA%\Taremo
-#     and nothing in its own folder; a quiet uninstall takes the game and its shortcut away and
-#     leaves the player's settings.
+#     settings files in %APPDATA%\Taremo and nothing in its own folder; a quiet uninstall takes
+#     the game and its shortcut away and leaves the player's settings.
 #   tools/windows-dist.sh <windows build folder> <dist folder> <Qt for Windows folder>
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -91,18 +90,7 @@ PY
     echo "Made $msi"
 }
 
-start_dis# The dialogs have no caption: the game's visible windows other than $1 must have an empty
-# title, where Windows would otherwise show the program's name.
-untitled() {
-    local id name
-    for id in $(xdotool search --onlyvisible --class taremo 2>/dev/null); do
-        [[ $id == "$1" ]] && continue
-        name=$(xdotool getwindowname "$id")
-        [[ -z $name ]] || fail "$2 has the title '$name'"
-    done
-}
-
-play() {
+start_display() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
     xvfb=$!
     for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done

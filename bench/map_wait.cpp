@@ -52,8 +52,8 @@ double cpuMs(pid_t pid)
 {
     double ns = 0.0;
     std::error_code error;
-    for (const auto& task : std::filesystem::directory_iterator(
-             "/proc/" + std::to_string(pid) + "/task", error)) {
+    for (const auto& task :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
         std::ifstream stat(task.path() / "schedstat");
         double run = 0.0;
         if (stat >> run)
@@ -124,8 +124,8 @@ int main(int argc, char* argv[])
         xcb_screen_next(&it);
     const xcb_window_t root = it.data->root;
 
-    auto* atomReply = xcb_intern_atom_reply(
-        conn, xcb_intern_atom(conn, 0, 11, "_NET_WM_PID"), nullptr);
+    auto* atomReply =
+        xcb_intern_atom_reply(conn, xcb_intern_atom(conn, 0, 11, "_NET_WM_PID"), nullptr);
     const xcb_atom_t pidAtom = atomReply ? atomReply->atom : xcb_atom_t{XCB_ATOM_NONE};
     std::free(atomReply);
 
@@ -190,7 +190,8 @@ int main(int argc, char* argv[])
                          argv[first], WIFEXITED(status) ? WEXITSTATUS(status) : -1);
             return 1;
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0) {
             std::fprintf(stderr, "map_wait: no window mapped within %g s\n", timeout);
             stopGroup(pid);

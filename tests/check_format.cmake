@@ -1,6 +1,14 @@
-# Fails when a header or source of src/ (SRC) is not as clang-format (CLANG_FORMAT) would write
-# it with the project's .clang-format; the differences are printed.
-file(GLOB_RECURSE files ${SRC}/*.cpp ${SRC}/*.h)
+# Fails when a C++ file of the repository (ROOT: its sources, tests, tools, benchmarks and
+# fuzzers) is not as clang-format (CLANG_FORMAT) would write it with the project's
+# .clang-format; the differences are printed. Without clang-format it fails too.
+if(NOT EXISTS "${CLANG_FORMAT}")
+    message(FATAL_ERROR "no clang-format: tools/ensure-deps.sh test installs it")
+endif()
+set(files "")
+foreach(folder src tests tools bench fuzz)
+    file(GLOB_RECURSE found ${ROOT}/${folder}/*.cpp ${ROOT}/${folder}/*.h)
+    list(APPEND files ${found})
+endforeach()
 list(SORT files)
 execute_process(COMMAND ${CLANG_FORMAT} --dry-run -Werror ${files} RESULT_VARIABLE result)
 if(NOT result EQUAL 0)

@@ -5,6 +5,7 @@
 set -euo pipefail
 export tidy=$1 build=$2
 shift 2
+command -v "$tidy" >/dev/null || { echo "no clang-tidy: tools/ensure-deps.sh test installs it"; exit 1; }
 # xargs goes on with the other files after a failing one, then fails itself.
 printf '%s\0' "$@" | xargs -0 -n 1 -P 2 bash -c '
     out=$("$tidy" -p "$build" --quiet --warnings-as-errors="*" "$1" 2>&1) && exit 0

@@ -42,7 +42,8 @@ struct Glyph {
 };
 
 // Digits are 0.6 of their height wide; the ink is drawn along the path with a round pen.
-Glyph digitGlyph(char d, double h) {
+Glyph digitGlyph(char d, double h)
+{
     const double w = 0.6 * h;
     QPainterPath p;
     switch (d) {
@@ -111,7 +112,8 @@ Glyph digitGlyph(char d, double h) {
 }
 
 // The capitals of the game's name, in a plain geometric style: straight strokes and circles.
-Glyph letterGlyph(char c, double h) {
+Glyph letterGlyph(char c, double h)
+{
     QPainterPath p;
     double w = 0;
     switch (c) {
@@ -170,14 +172,16 @@ Glyph letterGlyph(char c, double h) {
     return {p, w};
 }
 
-QPen strokePen(const QColor &colour, double width) {
+QPen strokePen(const QColor& colour, double width)
+{
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 // Width of a word's centre lines, its letters `h` high with `gap` between them.
-double wordWidth(const char *word, double h, double gap) {
+double wordWidth(const char* word, double h, double gap)
+{
     double x = 0;
-    for (const char *c = word; *c; ++c)
+    for (const char* c = word; *c; ++c)
         x += letterGlyph(*c, h).width + (c[1] ? gap : 0);
     return x;
 }
@@ -185,8 +189,9 @@ double wordWidth(const char *word, double h, double gap) {
 // Strokes `word` with its top-left centre-line corner at `origin`; colourOf gives each letter's
 // ink.
 template <typename ColourOf>
-void drawWord(QPainter &painter, const char *word, QPointF origin, double h, double gap,
-              double penWidth, ColourOf colourOf) {
+void drawWord(QPainter& painter, const char* word, QPointF origin, double h, double gap,
+              double penWidth, ColourOf colourOf)
+{
     double x = origin.x();
     for (int i = 0; word[i]; ++i) {
         const Glyph g = letterGlyph(word[i], h);
@@ -198,8 +203,9 @@ void drawWord(QPainter &painter, const char *word, QPointF origin, double h, dou
 }
 
 // Strokes digit `d` centred in `cell`, `h` high.
-void drawDigit(QPainter &painter, char d, const QRectF &cell, double h, double penWidth,
-               const QColor &colour) {
+void drawDigit(QPainter& painter, char d, const QRectF& cell, double h, double penWidth,
+               const QColor& colour)
+{
     const Glyph g = digitGlyph(d, h);
     const QPointF topLeft = cell.center() - QPointF(g.width / 2, h / 2);
     painter.setPen(strokePen(colour, penWidth));
@@ -208,11 +214,12 @@ void drawDigit(QPainter &painter, char d, const QRectF &cell, double h, double p
 }
 
 // Small pencil marks in the nine spots of a cell, for the digits listed.
-void drawPencilMarks(QPainter &painter, const char *digits, const QRectF &cell,
-                     const QColor &colour) {
+void drawPencilMarks(QPainter& painter, const char* digits, const QRectF& cell,
+                     const QColor& colour)
+{
     const double spot = cell.width() / 3;
     const double h = 0.52 * spot;
-    for (const char *d = digits; *d; ++d) {
+    for (const char* d = digits; *d; ++d) {
         const int k = *d - '1';
         const QRectF box(cell.left() + (k % 3) * spot, cell.top() + (k / 3) * spot, spot, spot);
         drawDigit(painter, *d, box, h, 1.3, colour);
@@ -220,7 +227,8 @@ void drawPencilMarks(QPainter &painter, const char *digits, const QRectF &cell,
 }
 
 // The title picture: one 3x3 block of a grid in the middle of a game, and the name beneath it.
-QImage drawTitle(int scale) {
+QImage drawTitle(int scale)
+{
     QImage image(330 * scale, 285 * scale, QImage::Format_RGB32);
     image.fill(kPaper);
     QPainter painter(&image);
@@ -237,7 +245,7 @@ QImage drawTitle(int scale) {
     painter.drawRect(block);
 
     // Row by row: a digit, ' ' for an empty cell, '*' for the selected cell, 'p' for pencil marks.
-    const char *const layout = "5 8"
+    const char* const layout = "5 8"
                                "p3 "
                                "1*7";
     const auto cellRect = [&](int k) {
@@ -290,7 +298,8 @@ QImage drawTitle(int scale) {
 
 // The icon at `size` pixels: a rounded ink tile holding a 3x3 block, its centre cell picked out.
 // It is laid out on a 32-unit grid so that at 32 pixels every edge falls on a whole pixel.
-QImage drawIcon(int size) {
+QImage drawIcon(int size)
+{
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -318,25 +327,30 @@ QImage drawIcon(int size) {
 }
 
 // The icon as SVG text: the very shapes of drawIcon on its 32-unit grid, for any size.
-QByteArray iconSvg() {
-    const auto hex = [](const QColor &colour) { return colour.name().toLatin1(); };
+QByteArray iconSvg()
+{
+    const auto hex = [](const QColor& colour) { return colour.name().toLatin1(); };
     QByteArray svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" "
                      "viewBox=\"0 0 32 32\">\n"
-                     "  <rect width=\"32\" height=\"32\" rx=\"5\" fill=\"" + hex(kInk) + "\"/>\n";
+                     "  <rect width=\"32\" height=\"32\" rx=\"5\" fill=\"" +
+                     hex(kInk) + "\"/>\n";
     for (int k = 0; k < 9; ++k) {
         svg += "  <rect x=\"" + QByteArray::number(2 + (k % 3) * 10) + "\" y=\"" +
-               QByteArray::number(2 + (k / 3) * 10) + "\" width=\"8\" height=\"8\" rx=\"1.2\" fill=\"" +
-               hex(k == 4 ? kCoral : kPaper) + "\"/>\n";
+               QByteArray::number(2 + (k / 3) * 10) +
+               "\" width=\"8\" height=\"8\" rx=\"1.2\" fill=\"" + hex(k == 4 ? kCoral : kPaper) +
+               "\"/>\n";
     }
-    svg += "  <path d=\"M6 3.5V8.5M26 23.5V28.5\" stroke=\"" + hex(kInk) + "\" stroke-width=\"1.6\"/>\n"
+    svg += "  <path d=\"M6 3.5V8.5M26 23.5V28.5\" stroke=\"" + hex(kInk) +
+           "\" stroke-width=\"1.6\"/>\n"
            "  <path d=\"M16 13.5V18.5\" stroke=\"#ffffff\" stroke-width=\"1.6\"/>\n"
            "</svg>\n";
     return svg;
 }
 
 // The About box's title: the name in dark capitals, pressed into light grey.
-QImage drawAboutTitle(int scale) {
+QImage drawAboutTitle(int scale)
+{
     QImage image(146 * scale, 28 * scale, QImage::Format_RGB32);
     image.fill(QColor(0xC0, 0xC0, 0xC0));
     QPainter painter(&image);
@@ -356,7 +370,8 @@ QImage drawAboutTitle(int scale) {
 
 // The About box's emblem: a red 3x3 block stood on its corner, on black. The corner and centre
 // tiles are solid, the four between them only outlined.
-QImage drawAboutEmblem(int scale) {
+QImage drawAboutEmblem(int scale)
+{
     QImage image(52 * scale, 53 * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
@@ -385,7 +400,8 @@ QImage drawAboutEmblem(int scale) {
     return image;
 }
 
-bool save(const QImage &image, const QDir &dir, const char *name, const char *format, int quality) {
+bool save(const QImage& image, const QDir& dir, const char* name, const char* format, int quality)
+{
     const QString path = dir.filePath(QString::fromLatin1(name));
     if (!image.save(path, format, quality)) {
         std::fprintf(stderr, "draw_art: cannot write %s\n", qPrintable(path));
@@ -396,7 +412,8 @@ bool save(const QImage &image, const QDir &dir, const char *name, const char *fo
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv)
+{
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: draw_art <resources folder>\n");
@@ -423,8 +440,8 @@ int main(int argc, char **argv) {
         };
         ok = save(drawTitle(scale), dir, name("title", ".png").c_str(), "PNG", 0) && ok;
         ok = save(drawIcon(32 * scale), dir, name("icon", ".png").c_str(), "PNG", 0) && ok;
-        ok = save(drawAboutTitle(scale), dir, name("about_title", ".jpg").c_str(), "JPEG", 92) &&
-             ok;
+        ok =
+            save(drawAboutTitle(scale), dir, name("about_title", ".jpg").c_str(), "JPEG", 92) && ok;
         ok = save(drawAboutEmblem(scale), dir, name("about_emblem", ".jpg").c_str(), "JPEG", 92) &&
              ok;
     }

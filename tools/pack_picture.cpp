@@ -64,7 +64,8 @@ int main(int argc, char* argv[])
         return fail("more than 65536 colours");
 
     std::ofstream out(argv[2], std::ios::binary);
-    out << "// Made by tools/pack_picture from " << QFileInfo(QString::fromLocal8Bit(argv[1])).fileName().toStdString()
+    out << "// Made by tools/pack_picture from "
+        << QFileInfo(QString::fromLocal8Bit(argv[1])).fileName().toStdString()
         << " at build time.\n"
         << "#include \"app/qt_packed_picture.h\"\n\n";
     const char* const place = spare ? "PLACE " : "";
@@ -73,8 +74,7 @@ int main(int argc, char* argv[])
             << "#define PLACE __attribute__((section(\"taremo_spare_pictures\")))\n"
             << "#else\n#define PLACE\n#endif\n\n";
     }
-    out << "namespace taremo {\nnamespace {\n\n"
-        << place << "const std::uint32_t kColours[] = {";
+    out << "namespace taremo {\nnamespace {\n\n" << place << "const std::uint32_t kColours[] = {";
     char number[16];
     for (std::size_t i = 0; i < colours.size(); ++i) {
         std::snprintf(number, sizeof number, "0x%08X,", colours[i]);

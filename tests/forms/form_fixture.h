@@ -45,7 +45,10 @@ inline QPalette darkPalette()
     return dark;
 }
 
-struct RecordedMessage { MessageIcon icon; QString title, text; };
+struct RecordedMessage {
+    MessageIcon icon;
+    QString title, text;
+};
 class FormTest : public ::testing::Test, public MessageSink {
 protected:
     void show(QWidget* parent, MessageIcon icon, const QString& title, const QString& text) override
@@ -83,7 +86,8 @@ protected:
         }));
         return main;
     }
-    template <typename Dialog> static void whileModal(const auto& open, const auto& answer)
+    template <typename Dialog>
+    static void whileModal(const auto& open, const auto& answer)
     {
         bool answered = false;
         QObject context; // the answer is dropped with it if no dialog ever comes up

@@ -17,18 +17,20 @@ TEST_F(AboutBox, RatingLinkFollowedByKeyOrClickClosesTheBoxWithWhatCameOfIt)
     FrmMain& main = showMain();
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_unknown}) { // unknown: a click
         m_messages.clear();
-        whileModal<FrmInfo>([&] { test::action(main, "mnuInfo").trigger(); }, [&](FrmInfo& box) {
-            QTest::keyClick(&box, Qt::Key_Escape);
-            ASSERT_TRUE(box.isVisible()) << "only OK and the link close it";
-            QWidget& link = named(box, "lblVote");
-            if (key == Qt::Key_unknown)
-                return QTest::mouseClick(&link, Qt::LeftButton);
-            QTest::mousePress(&link, Qt::LeftButton);
-            EXPECT_TRUE(named(box, "cmdOK").hasFocus()) << "a click takes no focus";
-            QTest::keyClick(&named(box, "cmdOK"), Qt::Key_Tab);
-            ASSERT_TRUE(link.hasFocus());
-            QTest::keyClick(&link, key);
-        });
+        whileModal<FrmInfo>([&] { test::action(main, "mnuInfo").trigger(); },
+                            [&](FrmInfo& box) {
+                                QTest::keyClick(&box, Qt::Key_Escape);
+                                ASSERT_TRUE(box.isVisible()) << "only OK and the link close it";
+                                QWidget& link = named(box, "lblVote");
+                                if (key == Qt::Key_unknown)
+                                    return QTest::mouseClick(&link, Qt::LeftButton);
+                                QTest::mousePress(&link, Qt::LeftButton);
+                                EXPECT_TRUE(named(box, "cmdOK").hasFocus())
+                                    << "a click takes no focus";
+                                QTest::keyClick(&named(box, "cmdOK"), Qt::Key_Tab);
+                                ASSERT_TRUE(link.hasFocus());
+                                QTest::keyClick(&link, key);
+                            });
         ASSERT_EQ(m_messages.size(), 1u);
         EXPECT_EQ(m_messages[0].title, "Browser Not Found");
     }

@@ -23,7 +23,8 @@ std::pair<QColor, QColor> frameColours(const QPalette& palette, const QColor& bo
 
 TEST(CellLook, EveryStateStandsOutAndIsNamedInLightAndDarkPalettes)
 {
-    const std::tuple<Cell, bool, QString> rows[] = { // the cell, whether revealed, its name
+    const std::tuple<Cell, bool, QString> rows[] = {
+        // the cell, whether revealed, its name
         {{"", kWindowBackground, kWindowText, true}, false, "Row 5, column 5"},
         {{"4", kWindowBackground, kRed, true}, false, "Row 5, column 5, wrong"},
         {{"4", kCyan, kWindowText, false}, false, "Row 5, column 5, given"},

@@ -25,19 +25,24 @@ void expectDrawnForTheScreen(QWidget& label, const std::array<SharpPicture::Sour
 
 TEST_F(SharpPictures, EachScreenGetsThePicturesDrawnForItsScale)
 {
-    const std::pair<qreal, int> rows[] = {{1.0, 1}, {1.25, 2}, {2.0, 2}, {2.004, 2}, {3.0, 3},
-                                          {4.0, 3}};
+    const std::pair<qreal, int> rows[] = {{1.0, 1},   {1.25, 2}, {2.0, 2},
+                                          {2.004, 2}, {3.0, 3},  {4.0, 3}};
     for (const auto& [ratio, scale] : rows)
         EXPECT_EQ(SharpPicture::scaleFor(ratio), scale) << ratio;
 
     FrmMain& main = showMain();
     // The title picture, built into the game as runs of pixels, is the artwork itself.
-    expectDrawnForTheScreen(named(main, "Image1"), resourceSources(TAREMO_RESOURCES_DIR "/title", ".png"));
-    whileModal<FrmInfo>([&] { test::action(main, "mnuInfo").trigger(); }, [](FrmInfo& box) {
-        expectDrawnForTheScreen(named(box, "Image2"), resourceSources(":/resources/about_title", ".jpg"));
-        expectDrawnForTheScreen(named(box, "Image1"), resourceSources(":/resources/about_emblem", ".jpg"));
-        named<QPushButton>(box, "cmdOK").click();
-    });
+    expectDrawnForTheScreen(named(main, "Image1"),
+                            resourceSources(TAREMO_RESOURCES_DIR "/title", ".png"));
+    whileModal<FrmInfo>(
+        [&] { test::action(main, "mnuInfo").trigger(); },
+        [](FrmInfo& box) {
+            expectDrawnForTheScreen(named(box, "Image2"),
+                                    resourceSources(":/resources/about_title", ".jpg"));
+            expectDrawnForTheScreen(named(box, "Image1"),
+                                    resourceSources(":/resources/about_emblem", ".jpg"));
+            named<QPushButton>(box, "cmdOK").click();
+        });
 }
 
 TEST_F(SharpPictures, TheIconIsTheArtworkAtTheScreensScaleOnly)

@@ -42,3 +42,18 @@ if(NOT WIN32)
         set_target_properties(flag_picture PROPERTIES EXCLUDE_FROM_ALL ON)
     endif()
 endif()
+
+# The programs that wrote files kept in the sources: the catalogue's grid table and the bitmap
+# artwork. Outside the default build; a build with the tests makes them, so that they cannot
+# rot unseen, and a test shows that the generator still writes the table byte for byte.
+if(NOT CMAKE_CROSSCOMPILING)
+    add_executable(grid_generator tools/grid_generator.cpp)
+    add_executable(draw_art tools/draw_art.cpp)
+    target_link_libraries(draw_art PRIVATE Qt6::Gui)
+    foreach(tool grid_generator draw_art)
+        taremo_warnings(${tool})
+        if(NOT BUILD_TESTING)
+            set_target_properties(${tool} PROPERTIES EXCLUDE_FROM_ALL ON)
+        endif()
+    endforeach()
+endif()

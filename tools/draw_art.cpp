@@ -1,8 +1,8 @@
 // Draws the game's bitmap artwork: the title picture, the window icon and the About box pictures.
 //
-// Build, then run from the repository root:
-//   g++ -std=c++20 -fPIC tools/draw_art.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/draw_art
-//   QT_QPA_PLATFORM=offscreen /tmp/draw_art resources
+// Built with the tests (or `cmake --build build --target draw_art`); from the root:
+//   QT_QPA_PLATFORM=offscreen build/draw_art resources
+// The test Tools.GridTableAndArtworkAreWhatTheToolsWrite shows that the pictures are its output.
 //
 // Writes title.png, icon.png (32 pixels), icon-<size>.png for the desktop's other sizes,
 // icon.svg (the same icon as scalable vector art), about_title.jpg and about_emblem.jpg into

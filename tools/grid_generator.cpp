@@ -1,7 +1,8 @@
 // Prints src/puzzle/grid_table.cpp, the catalogue's 250 solved grids, from a fixed seed.
 //
-// Run from the repository root:
-//   g++ -std=c++20 -O2 tools/grid_generator.cpp -o /tmp/gg && /tmp/gg > src/puzzle/grid_table.cpp
+// Built with the tests (or `cmake --build build --target grid_generator`); from the root:
+//   build/grid_generator > src/puzzle/grid_table.cpp
+// The test Tools.GridTableAndArtworkAreWhatTheToolsWrite shows that the table is its output.
 //
 // The output is the same on every run, compiler and standard library: the tool draws from its
 // own splitmix64 sequence and does its own shuffling instead of using <random>'s distributions,

@@ -1,5 +1,7 @@
 #include "app/qt_plain_dialog.h"
 
+#include "app/qt_window_title.h"
+
 #include <QKeyEvent>
 
 namespace taremo {

@@ -3,8 +3,6 @@
 
 #include <QDialog>
 
-class QWidget;
-
 namespace taremo {
 
 class PlainDialog : public QDialog {
@@ -18,9 +16,5 @@ protected:
     // Keeps the caption empty on the screen (see clearWindowTitle).
     void showEvent(QShowEvent* event) override;
 };
-
-// Makes the window's caption empty on the desktop as well: where the toolkit would put the
-// program's name in place of an empty title, the title is cleared again before the window shows.
-void clearWindowTitle(QWidget& window);
 
 } // namespace taremo

@@ -1,4 +1,4 @@
-#include "app/qt_plain_dialog.h"
+#include "app/qt_window_title.h"
 
 #include <QGuiApplication>
 #include <QWidget>

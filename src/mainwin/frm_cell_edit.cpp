@@ -1,7 +1,8 @@
 // A cell's text field: every typed character goes through the board, and the field's own
 // editing commands (paste, cut, undo, drag and drop, context menu) never change a cell.
-#include "mainwin/frm_main.h"
+#include "mainwin/frm_cell_edit.h"
 
+#include "mainwin/frm_main.h"
 #include "mainwin/qt_cell_look.h"
 
 #include <QContextMenuEvent>

@@ -6,6 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 PACKAGE_BUILD ?= build-package
 WIN_CORE_BUILD ?= build-windows-core
 WIN_BUILD ?= build-windows
+WIN_TEST_BUILD ?= build-windows-test
 MINGW_TOOLCHAIN := $(CURDIR)/cmake/mingw-w64-x86_64.cmake
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 FUZZ_SECONDS ?= 300
@@ -89,25 +90,43 @@ test-windows-core: test-deps
 	@cd $(WIN_CORE_BUILD) && ctest --output-on-failure -j $(JOBS) | tee ctest.log
 
 # The whole game for Windows: a static Qt for Windows built for size, once, into a cache
-# outside the build folders; the game linked against it, each part it never reaches left out, with its
-# build-time tools taken from the normal build; then dist/taremo-<version>-windows-x86_64.zip
-# and .msi, with their licence notices, and their tests under wine.
-windows: configure
+# outside the build folders (tools/build-qt-windows.sh); the game linked against it, each part
+# it never reaches left out, with its build-time tools taken from the normal build. Its tests
+# first (test-windows); then dist/taremo-<version>-windows-x86_64.zip and .msi, with their
+# licence notices, and their tests under wine.
+WIN_CONFIGURE = -G Ninja -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
+	-DQT_CHAINLOAD_TOOLCHAIN_FILE=$(MINGW_TOOLCHAIN) -DCMAKE_BUILD_TYPE=Release \
+	-DCMAKE_CXX_FLAGS_RELEASE="-Os -DNDEBUG" -DTAREMO_BENCH=OFF -DTAREMO_WERROR=ON \
+	-DTAREMO_HOST_TOOLS=$(CURDIR)/$(BUILD)
+
+.PHONY: windows-qt test-windows
+windows-qt: configure
 	@bash tools/ensure-deps.sh build windows
 	@cmake --build $(BUILD) -j $(JOBS) --target pack_picture flag_picture make_icon
-	@qt=$$(bash tools/build-qt-windows.sh $(JOBS)) && \
-	    cmake -S . -B $(WIN_BUILD) -G Ninja \
-	        -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
-	        -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(MINGW_TOOLCHAIN) -DCMAKE_BUILD_TYPE=Release \
-	        -DCMAKE_CXX_FLAGS_RELEASE="-Os -DNDEBUG" \
-	        -DBUILD_TESTING=OFF -DTAREMO_BENCH=OFF -DTAREMO_WERROR=ON \
-	        -DTAREMO_HOST_TOOLS=$(CURDIR)/$(BUILD) >/dev/null && \
+	@bash tools/build-qt-windows.sh $(JOBS) >/dev/null
+
+# The same core and window tests as on Linux, built against that Qt and run under wine with
+# Qt's own Windows platform, on an X server of their own.
+test-windows: windows-qt
+	@qt=$$(bash tools/build-qt-windows.sh) && \
+	    cmake -S . -B $(WIN_TEST_BUILD) $(WIN_CONFIGURE) -DBUILD_TESTING=ON >/dev/null
+	@cmake --build $(WIN_TEST_BUILD) -j $(JOBS)
+	@cd $(WIN_TEST_BUILD) && bash $(CURDIR)/tools/on-private-display.sh \
+	    ctest --output-on-failure -j $(JOBS) | tee ctest.log
+
+windows: test-windows windows-release
+
+.PHONY: windows-release
+windows-release: windows-qt
+	@qt=$$(bash tools/build-qt-windows.sh) && \
+	    cmake -S . -B $(WIN_BUILD) $(WIN_CONFIGURE) -DBUILD_TESTING=OFF >/dev/null && \
 	    cmake --build $(WIN_BUILD) -j $(JOBS) && \
 	    bash tools/windows-dist.sh $(WIN_BUILD) dist $$qt
 
 # Builds the Windows release and the Debian package of the last commit twice, in two fresh
-# clones in folders of different names, and compares the results byte for byte. Not part of
-# `make test`: it takes two whole release builds.
+# clones in folders of different names, each with a Qt for Windows of its own (REPRODUCIBLE_QT=0:
+# the one in the cache), and compares the results byte for byte. Not part of `make test`: it
+# takes two whole release builds.
 .PHONY: reproducible
 reproducible:
 	@bash tools/check-reproducible.sh $(JOBS)
@@ -166,4 +185,4 @@ package:
 	@lintian --fail-on error --display-info $(PACKAGE_BUILD)/package/*.deb
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD) $(WIN_CORE_BUILD) $(WIN_BUILD) dist
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD) $(WIN_CORE_BUILD) $(WIN_BUILD) $(WIN_TEST_BUILD) dist

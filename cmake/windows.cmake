@@ -77,8 +77,10 @@ macro(taremo_wine_emulator)
     if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
         # Debian keeps wine64 out of the path, in /usr/lib/wine.
         find_program(TAREMO_WINE64 wine64 PATHS /usr/lib/wine REQUIRED)
-        set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_COMMAND} -E env --unset=DISPLAY
-            WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
-            ${TAREMO_WINE64})
+        set(wine WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all
+            WINEDLLOVERRIDES=mscoree,mshtml= ${TAREMO_WINE64})
+        # Programs without windows run with no display; those with windows on the one given.
+        set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_COMMAND} -E env --unset=DISPLAY ${wine})
+        set(TAREMO_WINE_ON_DISPLAY ${CMAKE_COMMAND} -E env ${wine})
     endif()
 endmacro()

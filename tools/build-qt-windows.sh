@@ -21,13 +21,13 @@ version=6.4.2
 toolchain=$here/cmake/mingw-w64-x86_64.cmake
 
 # Core, Gui and Widgets with the windows platform, the vista style and the jpeg and ico
-# readers. Debian's source lacks the tablet headers; the DirectWrite font database needs
+# readers, and Test for the window tests of the Windows build (the game never links it). Debian's source lacks the tablet headers; the DirectWrite font database needs
 # direct2d, so only OpenGL itself is dropped.
 options=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
     -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
-    -DFEATURE_testlib=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+    -DFEATURE_testlib=ON -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
     -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF
     -DFEATURE_tabletevent=OFF -DFEATURE_androiddeployqt=OFF
     -DFEATURE_style_windowsvista=ON -DFEATURE_jpeg=ON -DFEATURE_ico=ON -DFEATURE_gif=OFF
@@ -55,10 +55,15 @@ options=(
     -DFEATURE_textbrowser=OFF -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF
     -DFEATURE_sessionmanager=OFF -DFEATURE_systemtrayicon=OFF
     -DFEATURE_movie=OFF
+    # No install folder of the build machine in the game: a relocatable static Qt takes the
+    # executable's own folder as its prefix, and the game loads no plugin from any.
+    -DFEATURE_relocatable=ON
 )
 compiler=$(x86_64-w64-mingw32-g++-posix -dumpfullversion) ||
     fail "no MinGW-w64 compiler x86_64-w64-mingw32-g++-posix: tools/ensure-deps.sh windows"
-key=$(printf '%s\n' "$version" "$compiler" "${options[@]}" | sha256sum | cut -c1-12)
+# How the build is made beyond its options (see below); a change here builds Qt afresh.
+recipe="mapped source and build folders, the Debian source's date"
+key=$(printf '%s\n' "$version" "$compiler" "$recipe" "${options[@]}" | sha256sum | cut -c1-12)
 cache=${TAREMO_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/taremo}
 prefix=$cache/qt-$version-mingw64-static-$key
 if [[ -f $prefix/.complete ]]; then
@@ -108,9 +113,17 @@ fetch_source() {
 fetch_source
 work=$cache/build-$version-$key
 rm -rf "$work" "$prefix"
+# The same bytes whoever builds it, wherever: the source and build folders are named alike in
+# what the compiler writes (assertion texts, debugging information), and each time Qt writes
+# (the resources' dates) is that of the Debian source, not of the game's commit or the clock.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Timestamp)
+export SOURCE_DATE_EPOCH
+unset QT_RCC_SOURCE_DATE_OVERRIDE
+path_map="-ffile-prefix-map=$source_dir/=qtbase/ -ffile-prefix-map=$work/=qtbuild/"
 step="configuring Qt"
 cmake -S "$source_dir" -B "$work" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_C_FLAGS="$path_map" -DCMAKE_CXX_FLAGS="$path_map" \
     -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >&2
 step="building Qt"
 cmake --build "$work" -j "$jobs" >&2
@@ -122,7 +135,9 @@ cmake --install "$work" >&2
 step="recording what was built into $prefix/share/taremo"
 record=$prefix/share/taremo
 mkdir -p "$record"
-ninja -C "$work" -t deps | sed -n "s|^ *$source_dir/||p" | LC_ALL=C sort -u >"$record/built-files.txt"
+# Qt Test is built for the tests alone and never goes into the release, so its files are left out.
+ninja -C "$work" -t deps | sed -n "s|^ *$source_dir/||p" | grep -v '^src/testlib/' |
+    LC_ALL=C sort -u >"$record/built-files.txt"
 [[ -s $record/built-files.txt ]] || fail "the build's dependency log names no file of $source_dir"
 (cd "$source_dir" && find . -name qt_attribution.json -not -path './tests/*' \
     -not -path './examples/*' -not -path './debian/*' -print0 |

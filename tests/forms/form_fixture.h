@@ -5,6 +5,7 @@
 #include "about/rating_link.h"
 #include "app/qt_message_box.h"
 #include "app/qt_paths.h"
+#include "app/settings_place.h"
 #include "mainwin/frm_main.h"
 #include "puzzle/frm_new.h"
 #include "support/temp_dir.h"
@@ -145,8 +146,7 @@ protected:
     }
     TempDir m_dir;
     // The player's own settings folder, for a game folder the player may not write to.
-    const std::filesystem::path m_ownSettings =
-        std::filesystem::path(qgetenv("XDG_CONFIG_HOME").toStdString()) / "taremo";
+    const std::filesystem::path m_ownSettings = userSettingsFolder();
     std::vector<RecordedMessage> m_messages;
     bool m_finirAtMessage = false; // whether the finish command was enabled at the last message
 };

@@ -111,7 +111,8 @@ test-windows: windows-qt
 	@qt=$$(bash tools/build-qt-windows.sh) && \
 	    cmake -S . -B $(WIN_TEST_BUILD) $(WIN_CONFIGURE) -DBUILD_TESTING=ON >/dev/null
 	@cmake --build $(WIN_TEST_BUILD) -j $(JOBS)
-	@cd $(WIN_TEST_BUILD) && bash $(CURDIR)/tools/on-private-display.sh \
+	@cd $(WIN_TEST_BUILD) && WINEPREFIX=$(abspath $(WIN_TEST_BUILD))/wine-display \
+	    bash $(CURDIR)/tools/on-private-display.sh \
 	    ctest --output-on-failure -j $(JOBS) | tee ctest.log
 
 windows: test-windows windows-release

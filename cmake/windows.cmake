@@ -77,10 +77,14 @@ macro(taremo_wine_emulator)
     if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
         # Debian keeps wine64 out of the path, in /usr/lib/wine.
         find_program(TAREMO_WINE64 wine64 PATHS /usr/lib/wine REQUIRED)
-        set(wine WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all
-            WINEDLLOVERRIDES=mscoree,mshtml= ${TAREMO_WINE64})
-        # Programs without windows run with no display; those with windows on the one given.
-        set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_COMMAND} -E env --unset=DISPLAY ${wine})
-        set(TAREMO_WINE_ON_DISPLAY ${CMAKE_COMMAND} -E env ${wine})
+        set(wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= ${TAREMO_WINE64})
+        # Programs without windows run with no display; those with windows on the one given,
+        # in a prefix of their own: wine keeps the display its first program found for as
+        # long as the prefix's server runs.
+        set(CMAKE_CROSSCOMPILING_EMULATOR
+            ${CMAKE_COMMAND} -E env --unset=DISPLAY WINEPREFIX=${CMAKE_BINARY_DIR}/wine ${wine})
+        set(TAREMO_WINE_PREFIX_ON_DISPLAY ${CMAKE_BINARY_DIR}/wine-display)
+        set(TAREMO_WINE_ON_DISPLAY
+            ${CMAKE_COMMAND} -E env WINEPREFIX=${TAREMO_WINE_PREFIX_ON_DISPLAY} ${wine})
     endif()
 endmacro()

@@ -53,7 +53,9 @@ TEST_F(LanguageDialog, AtFirstStartEachFlagIsNamedAndOpensTheGameInItsLanguageSa
     unanswered.close(); // the program ends with its only window, having written nothing
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(windowsOnScreen().isEmpty());
-    qputenv("LANGUAGE", "pt_BR:de"); // German, the desktop's, whatever the locale says
+    // German, the desktop's, whatever the locale says. (Windows reads its language once, at
+    // the start: there the run starts the tests on a German desktop, tests/CMakeLists.txt.)
+    qputenv("LANGUAGE", "pt_BR:de");
     qputenv("LC_ALL", "fr_FR.UTF-8");
     FrmLangue& dialog = firstStart();
     qunsetenv("LANGUAGE");

@@ -36,7 +36,7 @@ FrmNew::FrmNew(QWidget* parent) : PlainDialog(parent)
     setObjectName(QStringLiteral("frmNew"));
     setWindowTitle(QString());
     // The caption stays empty; a screen reader still names the dialog.
-    setAccessibleName(qs(SpokenText(Spoken::NewGridDialog)));
+    setAccessibleName(qs(spokenText(Spoken::NewGridDialog)));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(px(3840), px(1635));

@@ -56,7 +56,7 @@ protected:
     {
         m_messages.push_back({icon, title, text});
         const auto* main = dynamic_cast<const FrmMain*>(parent);
-        m_finirAtMessage = main != nullptr && action(*main, "mnuFinir").isEnabled();
+        m_finishAtMessage = main != nullptr && action(*main, "mnuFinir").isEnabled();
     }
     void SetUp() override
     {
@@ -148,7 +148,7 @@ protected:
     // The player's own settings folder, for a game folder the player may not write to.
     const std::filesystem::path m_ownSettings = userSettingsFolder();
     std::vector<RecordedMessage> m_messages;
-    bool m_finirAtMessage = false; // whether the finish command was enabled at the last message
+    bool m_finishAtMessage = false; // whether the finish command was enabled at the last message
 };
 
 } // namespace taremo::test

@@ -4,12 +4,12 @@
 #include "about/browser.h"
 #include "about/rating_link.h"
 #include "about/version.h"
-#include "app/qt_fit_text.h"
-#include "app/qt_message_box.h"
-#include "app/qt_paths.h"
-#include "app/qt_sharp_picture.h"
 #include "lang/spoken.h"
 #include "lang/texts.h"
+#include "widgets/fit_text.h"
+#include "widgets/message_box.h"
+#include "widgets/paths.h"
+#include "widgets/sharp_picture.h"
 
 #include <QFrame>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 #include "mainwin/frm_cell_edit.h"
 
 #include "mainwin/frm_main.h"
-#include "mainwin/qt_cell_look.h"
+#include "widgets/cell_look.h"
 
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>

@@ -2,18 +2,18 @@
 #include "mainwin/frm_main.h"
 
 #include "about/frm_info.h"
-#include "app/qt_fit_text.h"
-#include "app/qt_message_box.h"
-#include "app/qt_packed_picture.h"
-#include "app/qt_paths.h"
-#include "app/qt_sharp_picture.h"
 #include "lang/desktop_language.h"
 #include "lang/frm_langue.h"
 #include "lang/spoken.h"
 #include "lang/texts.h"
-#include "mainwin/qt_cell_look.h"
 #include "puzzle/frm_new.h"
 #include "puzzle/puzzle_maker.h"
+#include "widgets/cell_look.h"
+#include "widgets/fit_text.h"
+#include "widgets/message_box.h"
+#include "widgets/packed_picture.h"
+#include "widgets/paths.h"
+#include "widgets/sharp_picture.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -2,11 +2,11 @@
 #include "puzzle/frm_new.h"
 
 #include "app/game_state.h"
-#include "app/qt_fit_text.h"
-#include "app/qt_message_box.h"
 #include "lang/spoken.h"
 #include "lang/texts.h"
 #include "puzzle/puzzle_maker.h"
+#include "widgets/fit_text.h"
+#include "widgets/message_box.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "about/rating_link.h"
-#include "app/qt_message_box.h"
-#include "app/qt_paths.h"
 #include "app/settings_place.h"
 #include "mainwin/frm_main.h"
 #include "puzzle/frm_new.h"
 #include "support/temp_dir.h"
+#include "widgets/message_box.h"
+#include "widgets/paths.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,7 +6,7 @@
 #include "lang/frm_langue.h"
 #include "lang/spoken.h"
 #include "lang/texts.h"
-#include "mainwin/qt_cell_look.h"
+#include "widgets/cell_look.h"
 #include <QAccessible>
 #include <QLabel>
 

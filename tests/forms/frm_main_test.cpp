@@ -1,6 +1,6 @@
 // The main window played with real keys, clicks, shortcuts and menus.
 #include "form_fixture.h"
-#include "mainwin/qt_cell_look.h"
+#include "widgets/cell_look.h"
 #include <QClipboard>
 #include <QMenuBar>
 #include <QScreen>

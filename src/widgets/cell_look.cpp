@@ -1,5 +1,5 @@
 // Cell colours, outlines, the current cell's ring and the cells' names.
-#include "mainwin/qt_cell_look.h"
+#include "widgets/cell_look.h"
 
 #include "lang/spoken.h"
 

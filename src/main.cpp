@@ -1,9 +1,9 @@
 // The program's entry: restore the stored choices, then show the first window.
-#include "app/qt_paths.h"
-#include "app/qt_sharp_picture.h"
 #include "app/startup.h"
 #include "command_line.h"
 #include "mainwin/frm_main.h"
+#include "widgets/paths.h"
+#include "widgets/sharp_picture.h"
 
 #include <QApplication>
 

@@ -4,12 +4,12 @@
 #include "about/browser.h"
 #include "about/rating_link.h"
 #include "about/version.h"
-#include "app/qt_fit_text.h"
-#include "app/qt_message_box.h"
-#include "app/qt_paths.h"
-#include "app/qt_sharp_picture.h"
 #include "lang/spoken.h"
 #include "lang/texts.h"
+#include "widgets/fit_text.h"
+#include "widgets/message_box.h"
+#include "widgets/paths.h"
+#include "widgets/sharp_picture.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -145,7 +145,7 @@ void RunsLabel::paintEvent(QPaintEvent*)
 FrmInfo::FrmInfo(QWidget* parent) : PlainDialog(parent)
 {
     setObjectName(QStringLiteral("frmInfo"));
-    setAccessibleName(qs(SpokenText(Spoken::AboutBox)));
+    setAccessibleName(qs(spokenText(Spoken::AboutBox)));
     // No title bar and no close box: the box is left through OK or the link only.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(px(6300), px(4830));
@@ -161,8 +161,8 @@ void FrmInfo::createFrame()
     setColour(m_frame1, QPalette::Window, kFrameGrey);
     m_image2 = place(picture(m_frame1, ":/resources/about_title"), "Image2", 2040, 240, 2190, 420);
     m_image1 = place(picture(m_frame1, ":/resources/about_emblem"), "Image1", 360, 360, 780, 795);
-    m_image2->setAccessibleName(qs(SpokenText(Spoken::AboutTitle)));
-    m_image1->setAccessibleName(qs(SpokenText(Spoken::AboutEmblem)));
+    m_image2->setAccessibleName(qs(spokenText(Spoken::AboutTitle)));
+    m_image1->setAccessibleName(qs(spokenText(Spoken::AboutEmblem)));
     m_label2 = place(new QLabel(QStringLiteral("© Taremo 2025–2026"), m_frame1), "Label2", 1920,
                      720, 2415, 375);
     m_label2->setFont(fontOf(kSansFamilies, 9.75));

@@ -1,7 +1,7 @@
 // The About box: version, keyboard shortcuts and the rating link.
 #pragma once
 
-#include "app/qt_plain_dialog.h"
+#include "widgets/plain_dialog.h"
 
 #include <QLabel>
 

@@ -29,7 +29,7 @@ bool writeTempPage(const std::filesystem::path& file)
     if (std::filesystem::is_symlink(status) || std::filesystem::is_regular_file(status))
         std::filesystem::remove(file, error);
     // A page whose write failed still serves the look-up, which asks only about its name.
-    return fileops::CreateNewFile(file, kTempPageRecord) ||
+    return fileops::createNewFile(file, kTempPageRecord) ||
            std::filesystem::is_regular_file(std::filesystem::symlink_status(file, error));
 }
 

@@ -62,7 +62,7 @@ FrmLangue::FrmLangue(Chosen chosen, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmLangue"));
     setWindowTitle(QString());
-    setAccessibleName(QString::fromStdString(SpokenText(Spoken::LanguageDialog)));
+    setAccessibleName(QString::fromStdString(spokenText(Spoken::LanguageDialog)));
     setWindowIcon(noIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);

@@ -1,7 +1,7 @@
 // The language dialog: five flag buttons, one per language.
 #pragma once
 
-#include "app/qt_plain_dialog.h"
+#include "widgets/plain_dialog.h"
 
 #include <array>
 #include <functional>

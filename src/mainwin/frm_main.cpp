@@ -2,18 +2,18 @@
 #include "mainwin/frm_main.h"
 
 #include "about/frm_info.h"
-#include "app/qt_fit_text.h"
-#include "app/qt_message_box.h"
-#include "app/qt_packed_picture.h"
-#include "app/qt_paths.h"
-#include "app/qt_sharp_picture.h"
 #include "lang/desktop_language.h"
 #include "lang/frm_langue.h"
 #include "lang/spoken.h"
 #include "lang/texts.h"
-#include "mainwin/qt_cell_look.h"
 #include "puzzle/frm_new.h"
 #include "puzzle/puzzle_maker.h"
+#include "widgets/cell_look.h"
+#include "widgets/fit_text.h"
+#include "widgets/message_box.h"
+#include "widgets/packed_picture.h"
+#include "widgets/paths.h"
+#include "widgets/sharp_picture.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -207,7 +207,7 @@ void FrmMain::resizeEvent(QResizeEvent* event)
 void FrmMain::closeEvent(QCloseEvent* event)
 {
     // Nothing asks: the difficulty is stored and the program ends, whatever the grid.
-    SaveNiveau(settingsDir(), gameState());
+    saveLevel(settingsDir(), gameState());
     event->accept();
     QCoreApplication::quit();
 }
@@ -223,7 +223,7 @@ void FrmMain::ChangeLangue()
     m_mnuApropos->setTitle(qs(Traduction(8)));
     m_mnuInfo->setText(qs(Traduction(9)));
     // What a screen reader says of the title picture and the cells follows the language too.
-    m_image1->setAccessibleName(qs(SpokenText(Spoken::TitlePicture)));
+    m_image1->setAccessibleName(qs(spokenText(Spoken::TitlePicture)));
     if (m_txtCh[0] != nullptr) {
         m_paintedOnce.fill(false);
         repaintBoard();
@@ -232,12 +232,12 @@ void FrmMain::ChangeLangue()
 
 void FrmMain::newGrid(const NewGridChoice& choice)
 {
-    const std::optional<Puzzle> puzzle = MakePuzzle(gameRandom(), choice.position);
+    const std::optional<Puzzle> puzzle = makePuzzle(gameRandom(), choice.position);
     if (!puzzle)
         return;
     m_board.newPuzzle(*puzzle);
     repaintBoard();
-    m_lblNiveau->setText(qs(LevelLine(choice.position)));
+    m_lblNiveau->setText(qs(levelLine(choice.position)));
     shrinkToFit(m_lblNiveau, QApplication::font(m_lblNiveau).pointSizeF());
     m_fraGrille->show();
     m_lblNiveau->show();
@@ -279,7 +279,7 @@ void FrmMain::repaintBoard()
     for (int i = 0; i < kCellCount; ++i)
         paintCell(i);
     showCurrentCell();
-    m_mnuFinir->setEnabled(m_board.finirEnabled());
+    m_mnuFinir->setEnabled(m_board.finishEnabled());
 }
 
 void FrmMain::announce(Announce announce)
@@ -288,8 +288,8 @@ void FrmMain::announce(Announce announce)
         return;
     repaintBoard();
     showMessage(this, MessageIcon::Information, qs(Traduction(22)));
-    if (announce == Announce::BravoThenDisableFinir)
-        m_board.setFinirEnabled(false);
+    if (announce == Announce::BravoThenDisableFinish)
+        m_board.setFinishEnabled(false);
     repaintBoard();
 }
 
@@ -322,7 +322,7 @@ void FrmMain::focusOpenCell()
 
 void FrmMain::mnuFinir_Click()
 {
-    if (!m_board.finirEnabled())
+    if (!m_board.finishEnabled())
         return;
     m_board.mnuFinir_Click();
     m_revealing = true;
@@ -333,15 +333,15 @@ void FrmMain::mnuFinir_Click()
 void FrmMain::Language_Click()
 {
     // Modal over the main window; the game in play is left as it is.
-    FrmLangue dialog([this](int flag) { LanguageChosen(flag); }, this);
+    FrmLangue dialog([this](int flag) { languageChosen(flag); }, this);
     dialog.exec();
     activateWindow();
 }
 
-void FrmMain::LanguageChosen(int flag)
+void FrmMain::languageChosen(int flag)
 {
     gameState().Langue = static_cast<float>(flag + 1);
-    const bool saved = SaveLangue(settingsDir(), gameState().Langue);
+    const bool saved = saveLanguage(settingsDir(), gameState().Langue);
     ChangeLangue();
     show();
     activateWindow();
@@ -382,7 +382,7 @@ void FrmMain::txtCh_KeyPress(int index, const QString& typed)
     }
 }
 
-void FrmMain::txtCh_FieldEdited(int index)
+void FrmMain::cellTextEdited(int index)
 {
     m_board.setFieldText(index, txtCh(index)->text().toStdString());
     m_painted[static_cast<std::size_t>(index)] = m_board.cell(index);
@@ -417,7 +417,7 @@ void startGame(FirstWindow first)
         return;
     }
     // Deleted on close; being the only window, closing it unanswered ends the program.
-    auto* dialog = new FrmLangue([](int flag) { frmMain().LanguageChosen(flag); });
+    auto* dialog = new FrmLangue([](int flag) { frmMain().languageChosen(flag); });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
     // The desktop's language is offered first; only a click chooses it.

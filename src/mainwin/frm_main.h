@@ -28,7 +28,7 @@ public:
     // Language `flag` + 1 becomes the game's: kept in start.ini, the menus re-captioned and
     // this window shown. A failed store is told to the player; the language still applies
     // for this run.
-    void LanguageChosen(int flag);
+    void languageChosen(int flag);
 
     // Handlers, each a few lines: call the board, repaint, announce.
     void mnuNew_Click();
@@ -38,13 +38,13 @@ public:
     void mnuReponse_Click();
     void mnuInfo_Click();
     void txtCh_KeyPress(int index, const QString& typed);
-    void txtCh_FieldEdited(int index);
+    void cellTextEdited(int index);
     void txtCh_GotFocus(int index);
     // An arrow key in cell `index`: the focus moves to the nearest open cell that way.
-    void txtCh_Arrow(int index, int dRow, int dColumn);
+    void arrowKeyInCell(int index, int dRow, int dColumn);
     void txtCh_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos);
     // The Menu key or Shift+F10 in cell `index`: the answer pop-up, placed at the cell.
-    void txtCh_AnswerKey(int index);
+    void answerKeyInCell(int index);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

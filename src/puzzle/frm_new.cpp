@@ -2,11 +2,11 @@
 #include "puzzle/frm_new.h"
 
 #include "app/game_state.h"
-#include "app/qt_fit_text.h"
-#include "app/qt_message_box.h"
 #include "lang/spoken.h"
 #include "lang/texts.h"
 #include "puzzle/puzzle_maker.h"
+#include "widgets/fit_text.h"
+#include "widgets/message_box.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,7 +36,7 @@ FrmNew::FrmNew(QWidget* parent) : PlainDialog(parent)
     setObjectName(QStringLiteral("frmNew"));
     setWindowTitle(QString());
     // The caption stays empty; a screen reader still names the dialog.
-    setAccessibleName(qs(SpokenText(Spoken::NewGridDialog)));
+    setAccessibleName(qs(spokenText(Spoken::NewGridDialog)));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(px(3840), px(1635));

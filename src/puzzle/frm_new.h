@@ -1,7 +1,7 @@
 // The new-grid dialog: a difficulty and the assistance switch; OK hands them back.
 #pragma once
 
-#include "app/qt_plain_dialog.h"
+#include "widgets/plain_dialog.h"
 
 #include <cstdint>
 #include <optional>

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "about/rating_link.h"
-#include "app/qt_message_box.h"
-#include "app/qt_paths.h"
 #include "app/settings_place.h"
 #include "mainwin/frm_main.h"
 #include "puzzle/frm_new.h"
 #include "support/temp_dir.h"
+#include "widgets/message_box.h"
+#include "widgets/paths.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,7 +56,7 @@ protected:
     {
         m_messages.push_back({icon, title, text});
         const auto* main = dynamic_cast<const FrmMain*>(parent);
-        m_finirAtMessage = main != nullptr && action(*main, "mnuFinir").isEnabled();
+        m_finishAtMessage = main != nullptr && action(*main, "mnuFinir").isEnabled();
     }
     void SetUp() override
     {
@@ -148,7 +148,7 @@ protected:
     // The player's own settings folder, for a game folder the player may not write to.
     const std::filesystem::path m_ownSettings = userSettingsFolder();
     std::vector<RecordedMessage> m_messages;
-    bool m_finirAtMessage = false; // whether the finish command was enabled at the last message
+    bool m_finishAtMessage = false; // whether the finish command was enabled at the last message
 };
 
 } // namespace taremo::test

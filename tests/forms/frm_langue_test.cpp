@@ -6,7 +6,7 @@
 #include "lang/frm_langue.h"
 #include "lang/spoken.h"
 #include "lang/texts.h"
-#include "mainwin/qt_cell_look.h"
+#include "widgets/cell_look.h"
 #include <QAccessible>
 #include <QLabel>
 
@@ -27,7 +27,7 @@ QWidgetList windowsOnScreen()
 
 FrmLangue& firstStart()
 {
-    startGame(FirstWindow::Langue);
+    startGame(FirstWindow::Language);
     const QWidgetList shown = windowsOnScreen();
     if (shown.size() != 1)
         throw std::runtime_error("the language dialog is not the only window on screen");
@@ -100,16 +100,16 @@ TEST_F(LanguageDialog, EachLanguageFromTheMenuRecaptionsTheGameButNotTheGridInPl
     // box, and a system menu where the platform adds one; the About box has neither bar nor box.
     const auto frame =
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-    const auto spoken = [](Spoken word) { return QString::fromStdString(SpokenText(word)); };
-    for (int langue = 5; langue >= 1; --langue) {
-        SCOPED_TRACE(langue);
+    const auto spoken = [](Spoken word) { return QString::fromStdString(spokenText(word)); };
+    for (int language = 5; language >= 1; --language) {
+        SCOPED_TRACE(language);
         whileModal<FrmLangue>(choose("Language"), [&](FrmLangue& dialog) {
             EXPECT_TRUE(dialog.windowTitle().isEmpty());
             EXPECT_EQ(dialog.windowFlags() & ~Qt::WindowSystemMenuHint, frame);
-            QTest::mouseClick(&flag(dialog, langue - 1), Qt::LeftButton);
+            QTest::mouseClick(&flag(dialog, language - 1), Qt::LeftButton);
         });
         showMain();
-        ASSERT_EQ(gameState().Langue, langue);
+        ASSERT_EQ(gameState().Langue, language);
         QStringList menus;
         for (const char* menu : {"mnuFichier", "mnuAide", "mnuApropos"})
             menus << named<QMenu>(main, menu).title();

@@ -1,6 +1,6 @@
 // The main window played with real keys, clicks, shortcuts and menus.
 #include "form_fixture.h"
-#include "mainwin/qt_cell_look.h"
+#include "widgets/cell_look.h"
 #include <QClipboard>
 #include <QMenuBar>
 #include <QScreen>
@@ -142,12 +142,12 @@ TEST_F(MainWindow, AFullRightGridIsWonOnceByAKeyWithOrWithoutAssistanceOrByTheAn
         ASSERT_EQ(m_messages.size(), 1u);
         EXPECT_EQ(m_messages[0].text, QStringLiteral("Bravo !"));
         EXPECT_EQ(m_messages[0].icon, MessageIcon::Information);
-        EXPECT_TRUE(m_finirAtMessage) << "Bravo first, then Finish goes";
+        EXPECT_TRUE(m_finishAtMessage) << "Bravo first, then Finish goes";
         showMain();
-        QAction& finir = action(main, "mnuFinir");
-        ASSERT_EQ(finir.isEnabled(), way == "answer") << "only a win by the answer can finish";
+        QAction& finish = action(main, "mnuFinir");
+        ASSERT_EQ(finish.isEnabled(), way == "answer") << "only a win by the answer can finish";
         QTest::keyClick(main.windowHandle(), Qt::Key_F4);
-        EXPECT_FALSE(finir.isEnabled());
+        EXPECT_FALSE(finish.isEnabled());
     }
 }
 

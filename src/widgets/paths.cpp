@@ -1,5 +1,5 @@
 // The program's folder and the folder of its settings.
-#include "app/qt_paths.h"
+#include "widgets/paths.h"
 
 #include "app/settings_place.h"
 

@@ -1,5 +1,5 @@
 // Cell colours, outlines, the current cell's ring and the cells' names.
-#include "mainwin/qt_cell_look.h"
+#include "widgets/cell_look.h"
 
 #include "lang/spoken.h"
 
@@ -124,7 +124,7 @@ void drawCellFrame(QPainter& painter, const QRect& rect, const QPalette& cellPal
 
 QString cellStateWord(const Cell& cell, bool revealed)
 {
-    const auto word = [](Spoken spoken) { return QString::fromStdString(SpokenText(spoken)); };
+    const auto word = [](Spoken spoken) { return QString::fromStdString(spokenText(spoken)); };
     if (cell.enabled)
         return cell.fore == kRed && !cell.text.empty() ? word(Spoken::Wrong) : QString();
     switch (cell.back) {
@@ -141,7 +141,7 @@ QString cellStateWord(const Cell& cell, bool revealed)
 
 QString cellAccessibleName(int index, const Cell& cell, bool revealed)
 {
-    const QString name = QString::fromStdString(SpokenText(Spoken::CellName))
+    const QString name = QString::fromStdString(spokenText(Spoken::CellName))
                              .arg(cellRow(index) + 1)
                              .arg(cellColumn(index) + 1);
     const QString state = cellStateWord(cell, revealed);

@@ -1,5 +1,5 @@
 // Message boxes through a replaceable sink.
-#include "app/qt_message_box.h"
+#include "widgets/message_box.h"
 
 #include <QApplication>
 #include <QFontMetrics>

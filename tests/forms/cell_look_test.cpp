@@ -1,7 +1,7 @@
 // How a cell looks and what a screen reader calls it: every state stands out in a light and a
 // dark palette.
 #include "form_fixture.h"
-#include "mainwin/qt_cell_look.h"
+#include "widgets/cell_look.h"
 #include <QPainter>
 #include <QStyle>
 

@@ -42,7 +42,8 @@ protected:
 
 class FrmInfo : public PlainDialog {
 public:
-    explicit FrmInfo(QWidget* parent = nullptr);
+    // Captioned in language `langue`.
+    explicit FrmInfo(float langue, QWidget* parent = nullptr);
 
     // Opens the rating page, tells the player when that failed, then closes the box.
     void lblVote_Click();
@@ -53,6 +54,7 @@ private:
     void createControls();
     void Form_Load();
 
+    float m_langue;
     QFrame* m_frame1 = nullptr;
     QLabel* m_image1 = nullptr;
     QLabel* m_image2 = nullptr;

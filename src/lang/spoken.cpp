@@ -1,8 +1,6 @@
 // The words for assistive technology, one column per language.
 #include "lang/spoken.h"
 
-#include "app/game_state.h"
-
 #include <array>
 #include <string_view>
 
@@ -47,7 +45,5 @@ std::string SpokenText(float langue, Spoken word)
     }
     return std::string(kSpoken.at(static_cast<std::size_t>(word)).at(column));
 }
-
-std::string SpokenText(Spoken word) { return SpokenText(gameState().Langue, word); }
 
 } // namespace taremo

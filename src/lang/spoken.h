@@ -25,7 +25,4 @@ enum class Spoken {
 // English for any other code.
 std::string SpokenText(float langue, Spoken word);
 
-// `word` in the game's current language, gameState().Langue.
-std::string SpokenText(Spoken word);
-
 } // namespace taremo

@@ -5,8 +5,6 @@
 #include <cstddef>
 #include <string_view>
 
-#include "app/game_state.h"
-
 namespace taremo {
 
 namespace {
@@ -101,12 +99,11 @@ std::string Traduction(float& langue, std::int16_t number)
     return std::string(kTexts[static_cast<std::size_t>(number)][column]);
 }
 
-std::string Traduction(std::int16_t number) { return Traduction(gameState().Langue, number); }
-
-std::string LevelLine(std::int16_t position)
+std::string LevelLine(float& langue, std::int16_t position)
 {
     const auto name = static_cast<std::int16_t>(16 + position);
-    return Traduction(13) + " " + Traduction(name) + std::string(7, ' ') + Traduction(11);
+    return Traduction(langue, 13) + " " + Traduction(langue, name) + std::string(7, ' ') +
+           Traduction(langue, 11);
 }
 
 } // namespace taremo

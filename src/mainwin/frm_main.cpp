@@ -214,16 +214,17 @@ void FrmMain::closeEvent(QCloseEvent* event)
 
 void FrmMain::ChangeLangue()
 {
-    m_mnuFichier->setTitle(qs(Traduction(1)));
-    m_mnuNew->setText(qs(Traduction(2)));
-    m_mnuFinir->setText(qs(Traduction(3)));
-    m_mnuQuit->setText(qs(Traduction(4)));
-    m_mnuAide->setTitle(qs(Traduction(6)));
-    m_mnuReponse->setText(qs(Traduction(7)));
-    m_mnuApropos->setTitle(qs(Traduction(8)));
-    m_mnuInfo->setText(qs(Traduction(9)));
+    float& langue = gameState().Langue;
+    m_mnuFichier->setTitle(qs(Traduction(langue, 1)));
+    m_mnuNew->setText(qs(Traduction(langue, 2)));
+    m_mnuFinir->setText(qs(Traduction(langue, 3)));
+    m_mnuQuit->setText(qs(Traduction(langue, 4)));
+    m_mnuAide->setTitle(qs(Traduction(langue, 6)));
+    m_mnuReponse->setText(qs(Traduction(langue, 7)));
+    m_mnuApropos->setTitle(qs(Traduction(langue, 8)));
+    m_mnuInfo->setText(qs(Traduction(langue, 9)));
     // What a screen reader says of the title picture and the cells follows the language too.
-    m_image1->setAccessibleName(qs(SpokenText(Spoken::TitlePicture)));
+    m_image1->setAccessibleName(qs(SpokenText(langue, Spoken::TitlePicture)));
     if (m_txtCh[0] != nullptr) {
         m_paintedOnce.fill(false);
         repaintBoard();
@@ -237,7 +238,7 @@ void FrmMain::newGrid(const NewGridChoice& choice)
         return;
     m_board.newPuzzle(*puzzle);
     repaintBoard();
-    m_lblNiveau->setText(qs(LevelLine(choice.position)));
+    m_lblNiveau->setText(qs(LevelLine(gameState().Langue, choice.position)));
     shrinkToFit(m_lblNiveau, QApplication::font(m_lblNiveau).pointSizeF());
     m_fraGrille->show();
     m_lblNiveau->show();
@@ -266,7 +267,7 @@ void FrmMain::paintCell(int index)
         m_revealed[i] = false;
     else if (settledNow)
         m_revealed[i] = m_revealing;
-    const QString name = cellAccessibleName(index, cell, m_revealed[i]);
+    const QString name = cellAccessibleName(index, cell, m_revealed[i], gameState().Langue);
     if (edit->accessibleName() != name)
         edit->setAccessibleName(name); // tells a screen reader of the new state
     m_painted[i] = cell;
@@ -287,7 +288,7 @@ void FrmMain::announce(Announce announce)
     if (announce == Announce::None)
         return;
     repaintBoard();
-    showMessage(this, MessageIcon::Information, qs(Traduction(22)));
+    showMessage(this, MessageIcon::Information, qs(Traduction(gameState().Langue, 22)));
     if (announce == Announce::BravoThenDisableFinir)
         m_board.setFinirEnabled(false);
     repaintBoard();
@@ -295,7 +296,7 @@ void FrmMain::announce(Announce announce)
 
 void FrmMain::mnuNew_Click()
 {
-    FrmNew dialog(this);
+    FrmNew dialog(gameState().Langue, this);
     dialog.exec();
     activateWindow();
     if (const auto choice = dialog.choice()) {
@@ -333,7 +334,8 @@ void FrmMain::mnuFinir_Click()
 void FrmMain::Language_Click()
 {
     // Modal over the main window; the game in play is left as it is.
-    FrmLangue dialog([this](int flag) { LanguageChosen(flag); }, this);
+    FrmLangue dialog(
+        gameState().Langue, [this](int flag) { LanguageChosen(flag); }, this);
     dialog.exec();
     activateWindow();
 }
@@ -365,7 +367,7 @@ void FrmMain::mnuReponse_Click()
 
 void FrmMain::mnuInfo_Click()
 {
-    FrmInfo box(this);
+    FrmInfo box(gameState().Langue, this);
     box.exec();
     activateWindow();
 }
@@ -417,7 +419,8 @@ void startGame(FirstWindow first)
         return;
     }
     // Deleted on close; being the only window, closing it unanswered ends the program.
-    auto* dialog = new FrmLangue([](int flag) { frmMain().LanguageChosen(flag); });
+    auto* dialog =
+        new FrmLangue(gameState().Langue, [](int flag) { frmMain().LanguageChosen(flag); });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
     // The desktop's language is offered first; only a click chooses it.

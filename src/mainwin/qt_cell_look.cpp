@@ -122,9 +122,11 @@ void drawCellFrame(QPainter& painter, const QRect& rect, const QPalette& cellPal
     }
 }
 
-QString cellStateWord(const Cell& cell, bool revealed)
+QString cellStateWord(const Cell& cell, bool revealed, float langue)
 {
-    const auto word = [](Spoken spoken) { return QString::fromStdString(SpokenText(spoken)); };
+    const auto word = [langue](Spoken spoken) {
+        return QString::fromStdString(SpokenText(langue, spoken));
+    };
     if (cell.enabled)
         return cell.fore == kRed && !cell.text.empty() ? word(Spoken::Wrong) : QString();
     switch (cell.back) {
@@ -139,12 +141,12 @@ QString cellStateWord(const Cell& cell, bool revealed)
     }
 }
 
-QString cellAccessibleName(int index, const Cell& cell, bool revealed)
+QString cellAccessibleName(int index, const Cell& cell, bool revealed, float langue)
 {
-    const QString name = QString::fromStdString(SpokenText(Spoken::CellName))
+    const QString name = QString::fromStdString(SpokenText(langue, Spoken::CellName))
                              .arg(cellRow(index) + 1)
                              .arg(cellColumn(index) + 1);
-    const QString state = cellStateWord(cell, revealed);
+    const QString state = cellStateWord(cell, revealed, langue);
     return state.isEmpty() ? name : name + QStringLiteral(", ") + state;
 }
 

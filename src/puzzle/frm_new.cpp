@@ -31,12 +31,12 @@ W* place(W* widget, const char* name, int left, int top, int width, int height)
 
 } // namespace
 
-FrmNew::FrmNew(QWidget* parent) : PlainDialog(parent)
+FrmNew::FrmNew(float langue, QWidget* parent) : PlainDialog(parent), m_langue(langue)
 {
     setObjectName(QStringLiteral("frmNew"));
     setWindowTitle(QString());
     // The caption stays empty; a screen reader still names the dialog.
-    setAccessibleName(qs(SpokenText(Spoken::NewGridDialog)));
+    setAccessibleName(qs(SpokenText(m_langue, Spoken::NewGridDialog)));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(px(3840), px(1635));
@@ -70,15 +70,15 @@ void FrmNew::Form_Load()
 {
     m_cmbChoix->clear();
     for (int number = 16; number <= 21; ++number)
-        m_cmbChoix->addItem(qs(Traduction(static_cast<std::int16_t>(number))));
+        m_cmbChoix->addItem(qs(Traduction(m_langue, static_cast<std::int16_t>(number))));
     connect(m_cmbChoix, &QComboBox::currentIndexChanged, this, &FrmNew::cmbChoix_Click);
     const int position = gameState().NiveauChoisi;
     m_cmbChoix->setCurrentIndex(position >= 0 && position < kDifficultyCount ? position : -1);
     cmbChoix_Click(m_cmbChoix->currentIndex());
-    m_label1->setText(qs(Traduction(12)));
+    m_label1->setText(qs(Traduction(m_langue, 12)));
     shrinkToFit(m_label1);
-    m_cmdUndo->setText(qs(Traduction(14)));
-    m_chkAssist->setText(qs(Traduction(15)));
+    m_cmdUndo->setText(qs(Traduction(m_langue, 14)));
+    m_chkAssist->setText(qs(Traduction(m_langue, 15)));
     m_chkAssist->setChecked(gameState().SansAssistance == kFalse);
 }
 

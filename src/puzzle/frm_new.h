@@ -22,7 +22,8 @@ struct NewGridChoice {
 
 class FrmNew : public PlainDialog {
 public:
-    explicit FrmNew(QWidget* parent);
+    // Captioned in language `langue`.
+    FrmNew(float langue, QWidget* parent);
 
     // The player's choice once OK closed the dialog; nothing after Cancel.
     std::optional<NewGridChoice> choice() const { return m_choice; }
@@ -38,6 +39,7 @@ private:
     void createControls();
     void Form_Load();
 
+    float m_langue;
     std::optional<NewGridChoice> m_choice;
     QLabel* m_label1 = nullptr;
     QComboBox* m_cmbChoix = nullptr;

@@ -5,7 +5,6 @@
 #include "lang/spoken.h"
 #include "lang/texts.h"
 
-#include "app/game_state.h"
 #include "support/temp_dir.h"
 
 #include <cmath>
@@ -43,8 +42,8 @@ TEST(Traduction, OnlyExactCodesHaveTextsAndTheLevelLineIsMadeOfThem)
     for (int column = 0; column < 5; ++column) {
         float langue = static_cast<float>(column + 1);
         const auto text = [&langue](std::int16_t n) { return Traduction(langue, n); };
-        gameState().Langue = langue; // each language's line at a difficulty of its own
-        EXPECT_EQ(LevelLine(static_cast<std::int16_t>(column)),
+        // Each language's line at a difficulty of its own.
+        EXPECT_EQ(LevelLine(langue, static_cast<std::int16_t>(column)),
                   text(13) + " " + text(16 + column) + std::string(7, ' ') + text(11));
     }
     for (float langue : {2.5f, 6.0f, std::nanf(""), std::nextafter(1.0f, 0.0f)}) {
@@ -53,9 +52,9 @@ TEST(Traduction, OnlyExactCodesHaveTextsAndTheLevelLineIsMadeOfThem)
     }
     // Until a language is chosen, English, from the first text on.
     EXPECT_EQ(SpokenText(0.0f, Spoken::Wrong), "wrong");
-    gameState().Langue = 0.0f;
-    EXPECT_EQ(LevelLine(5), "Level Expert       Click in a compartment to have the answer");
-    EXPECT_EQ(gameState().Langue, 1.0f) << "English from then on";
+    float none = 0.0f;
+    EXPECT_EQ(LevelLine(none, 5), "Level Expert       Click in a compartment to have the answer");
+    EXPECT_EQ(none, 1.0f) << "English from then on";
 }
 
 // The first of LC_ALL, LC_MESSAGES and LANG that is set, after the first language of LANGUAGE

@@ -35,8 +35,6 @@ FrmLangue& firstStart()
 }
 // Chooses the main window's menu item `item`.
 auto choose(const char* item) { return std::bind(&QAction::trigger, &action(frmMain(), item)); }
-// Text `number` of the catalogue in the current language.
-QString text(std::int16_t number) { return QString::fromStdString(Traduction(number)); }
 QPushButton& flag(const FrmLangue& dialog, int index)
 {
     return named<QPushButton>(dialog, QStringLiteral("cmdLangue_%1").arg(index));
@@ -98,13 +96,18 @@ TEST_F(LanguageDialog, EachLanguageFromTheMenuRecaptionsTheGameButNotTheGridInPl
     // box, and a system menu where the platform adds one; the About box has neither bar nor box.
     const auto frame =
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-    const auto spoken = [](Spoken word) { return QString::fromStdString(SpokenText(word)); };
-    for (int langue = 5; langue >= 1; --langue) {
+    for (float langue = 5; langue >= 1; --langue) {
         SCOPED_TRACE(langue);
+        const auto text = [&](std::int16_t n) {
+            return QString::fromStdString(Traduction(langue, n));
+        };
+        const auto spoken = [&](Spoken word) {
+            return QString::fromStdString(SpokenText(langue, word));
+        };
         whileModal<FrmLangue>(choose("Language"), [&](FrmLangue& dialog) {
             EXPECT_TRUE(dialog.windowTitle().isEmpty());
             EXPECT_EQ(dialog.windowFlags() & ~Qt::WindowSystemMenuHint, frame);
-            QTest::mouseClick(&flag(dialog, langue - 1), Qt::LeftButton);
+            QTest::mouseClick(&flag(dialog, static_cast<int>(langue) - 1), Qt::LeftButton);
         });
         showMain();
         ASSERT_EQ(gameState().Langue, langue);
@@ -119,7 +122,7 @@ TEST_F(LanguageDialog, EachLanguageFromTheMenuRecaptionsTheGameButNotTheGridInPl
         EXPECT_EQ(named(main, "Image1").accessibleName(), spoken(Spoken::TitlePicture));
         for (const int i : {0, 40, 80})
             EXPECT_EQ(test::txtCh(main, i).accessibleName(),
-                      cellAccessibleName(i, main.board().cell(i), false));
+                      cellAccessibleName(i, main.board().cell(i), false, langue));
         whileModal<FrmNew>(choose("mnuNew"), [&](FrmNew& dialog) {
             EXPECT_EQ(dialog.windowTitle() + dialog.accessibleName(),
                       spoken(Spoken::NewGridDialog));

@@ -1,7 +1,6 @@
 // The About box.
 #include "about/frm_info.h"
 
-#include "about/browser.h"
 #include "about/rating_link.h"
 #include "about/version.h"
 #include "app/qt_fit_text.h"
@@ -230,9 +229,8 @@ void FrmInfo::Form_Load()
 
 void FrmInfo::lblVote_Click()
 {
-    setBrowserOwner(static_cast<std::uintptr_t>(winId()));
-    const LinkOutcome outcome = ratingLink().open(settingsDir());
-    setBrowserOwner(0);
+    const LinkOutcome outcome =
+        ratingLink().open(settingsDir(), static_cast<std::uintptr_t>(winId()));
     if (outcome.message) {
         showMessage(this, MessageIcon::Exclamation, qs(outcome.message->text),
                     qs(outcome.message->title));

@@ -1,6 +1,6 @@
 # Fails when a file of src/ includes one of a layer above its own. The layers, ground first:
 # the core (settings, catalogue, puzzle making, texts, board rules, version and link, in this
-# order), the Qt helpers, the dialogs, the main window, the program's entry. A unit is its path
+# order, then the game that holds the state, the generator and the link), the Qt helpers, the dialogs, the main window, the program's entry. A unit is its path
 # without the extension and without the _linux or _windows of a platform side.
 set(layers
     "app/ini_file app/number app/game_state app/file_ops app/settings_place app/startup"
@@ -9,6 +9,7 @@ set(layers
     "lang/texts lang/spoken lang/desktop_language"
     "mainwin/board"
     "about/version about/rating_link about/browser"
+    "app/game"
     "app/qt_fit_text app/qt_message_box app/qt_packed_picture app/qt_paths app/qt_plain_dialog \
 app/qt_window_title app/qt_sharp_picture mainwin/qt_cell_look"
     "puzzle/frm_new lang/frm_langue about/frm_info"

@@ -1,11 +1,8 @@
 // The About box.
 #include "about/frm_info.h"
 
-#include "about/rating_link.h"
 #include "about/version.h"
 #include "app/qt_fit_text.h"
-#include "app/qt_message_box.h"
-#include "app/qt_paths.h"
 #include "app/qt_sharp_picture.h"
 #include "lang/spoken.h"
 #include "lang/texts.h"
@@ -229,12 +226,7 @@ void FrmInfo::Form_Load()
 
 void FrmInfo::lblVote_Click()
 {
-    const LinkOutcome outcome =
-        ratingLink().open(settingsDir(), static_cast<std::uintptr_t>(winId()));
-    if (outcome.message) {
-        showMessage(this, MessageIcon::Exclamation, qs(outcome.message->text),
-                    qs(outcome.message->title));
-    }
+    m_voteClicked = true;
     accept();
 }
 

@@ -1,4 +1,5 @@
-// The About box: version, keyboard shortcuts and the rating link.
+// The About box: version, keyboard shortcuts and the rating link, which it hands back to whoever
+// opened it to follow.
 #pragma once
 
 #include "app/qt_plain_dialog.h"
@@ -45,7 +46,10 @@ public:
     // Captioned in language `langue`.
     explicit FrmInfo(float langue, QWidget* parent = nullptr);
 
-    // Opens the rating page, tells the player when that failed, then closes the box.
+    // Whether the box was closed by the rating link rather than by OK.
+    bool voteClicked() const { return m_voteClicked; }
+
+    // Closes the box, the rating link followed.
     void lblVote_Click();
     void cmdOK_Click();
 
@@ -55,6 +59,7 @@ private:
     void Form_Load();
 
     float m_langue;
+    bool m_voteClicked = false;
     QFrame* m_frame1 = nullptr;
     QLabel* m_image1 = nullptr;
     QLabel* m_image2 = nullptr;

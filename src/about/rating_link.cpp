@@ -66,10 +66,4 @@ LinkOutcome RatingLink::open(const std::filesystem::path& programDir, std::uintp
     return {};
 }
 
-RatingLink& ratingLink()
-{
-    static RatingLink link;
-    return link;
-}
-
 } // namespace taremo

@@ -38,16 +38,10 @@ public:
     LinkOutcome open(const std::filesystem::path& programDir, std::uintptr_t owner,
                      const std::string& address = kRatingAddress);
 
-    // The browser in use, "" while none is known.
-    const std::string& browser() const { return m_browser; }
-
 private:
     LinkOutcome findBrowser(const std::filesystem::path& programDir);
 
     std::string m_browser;
 };
-
-// The program's one link.
-RatingLink& ratingLink();
 
 } // namespace taremo

@@ -1,7 +1,6 @@
 // The new-grid dialog.
 #include "puzzle/frm_new.h"
 
-#include "app/game_state.h"
 #include "app/qt_fit_text.h"
 #include "app/qt_message_box.h"
 #include "lang/spoken.h"
@@ -31,7 +30,9 @@ W* place(W* widget, const char* name, int left, int top, int width, int height)
 
 } // namespace
 
-FrmNew::FrmNew(float langue, QWidget* parent) : PlainDialog(parent), m_langue(langue)
+FrmNew::FrmNew(MessageSink& messages, float langue, std::int16_t difficulty, bool assistance,
+               QWidget* parent)
+    : PlainDialog(parent), m_messages(messages), m_langue(langue)
 {
     setObjectName(QStringLiteral("frmNew"));
     setWindowTitle(QString());
@@ -41,7 +42,7 @@ FrmNew::FrmNew(float langue, QWidget* parent) : PlainDialog(parent), m_langue(la
                    Qt::WindowCloseButtonHint);
     setFixedSize(px(3840), px(1635));
     createControls();
-    Form_Load();
+    Form_Load(difficulty, assistance);
 }
 
 void FrmNew::createControls()
@@ -66,20 +67,19 @@ void FrmNew::createControls()
     connect(m_cmdUndo, &QPushButton::clicked, this, &FrmNew::cmdUndo_Click);
 }
 
-void FrmNew::Form_Load()
+void FrmNew::Form_Load(std::int16_t position, bool assistance)
 {
     m_cmbChoix->clear();
     for (int number = 16; number <= 21; ++number)
         m_cmbChoix->addItem(qs(Traduction(m_langue, static_cast<std::int16_t>(number))));
     connect(m_cmbChoix, &QComboBox::currentIndexChanged, this, &FrmNew::cmbChoix_Click);
-    const int position = gameState().NiveauChoisi;
     m_cmbChoix->setCurrentIndex(position >= 0 && position < kDifficultyCount ? position : -1);
     cmbChoix_Click(m_cmbChoix->currentIndex());
     m_label1->setText(qs(Traduction(m_langue, 12)));
     shrinkToFit(m_label1);
     m_cmdUndo->setText(qs(Traduction(m_langue, 14)));
     m_chkAssist->setText(qs(Traduction(m_langue, 15)));
-    m_chkAssist->setChecked(gameState().SansAssistance == kFalse);
+    m_chkAssist->setChecked(assistance);
 }
 
 void FrmNew::showEvent(QShowEvent* event)
@@ -88,17 +88,14 @@ void FrmNew::showEvent(QShowEvent* event)
     m_cmdOK->setFocus(); // OK comes first in the tab order
 }
 
-void FrmNew::cmbChoix_Click(int position)
-{
-    gameState().NiveauChoisi = static_cast<std::int16_t>(position);
-}
+void FrmNew::cmbChoix_Click(int position) { m_difficulty = static_cast<std::int16_t>(position); }
 
 void FrmNew::cmdOK_Click()
 {
     const int position = m_cmbChoix->currentIndex();
     if (position < 0) {
-        showMessage(this, MessageIcon::Exclamation,
-                    QStringLiteral("Veuillez choisir la difficulté"));
+        m_messages.show(this, MessageIcon::Exclamation, kGameTitle,
+                        QStringLiteral("Veuillez choisir la difficulté"));
         return;
     }
     m_choice = NewGridChoice{static_cast<std::int16_t>(position), m_chkAssist->isChecked()};

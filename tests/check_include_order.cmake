@@ -1,7 +1,8 @@
 # Fails when a file of src/ includes one of a layer above its own. The layers, ground first:
 # the core (settings, catalogue, puzzle making, texts, board rules, version and link, in this
-# order, then the game that holds the state, the generator and the link), the Qt helpers, the dialogs, the main window, the program's entry. A unit is its path
-# without the extension and without the _linux or _windows of a platform side.
+# order, then the game that holds the state, the generator and the link), the Qt helpers, the
+# dialogs, the main window, the program's entry. A unit is its path without the extension and
+# without the _linux or _windows of a platform side.
 set(layers
     "app/ini_file app/number app/game_state app/file_ops app/settings_place app/startup"
     "puzzle/grid_catalogue puzzle/grid_table"

@@ -3,13 +3,15 @@
 #   the core: every unit of app/, puzzle/, lang/, mainwin/ and about/ whose name does not begin
 #     with frm_, folder by folder in that order (settings, puzzle making, texts, the board's
 #     rules, version and link): a core unit may include its own folder and the folders before;
+#     above them all app/game, the game that holds the state, the generator and the link;
 #   the Qt helpers: widgets/;
 #   the dialogs: the frm_ units outside mainwin/;
 #   the main window: the frm_ units of mainwin/;
 #   the program's entry: the files directly in src/.
 # A file in any other folder stands in no layer, and fails.
 set(core_folders app puzzle lang mainwin about)
-list(LENGTH core_folders helpers)
+list(LENGTH core_folders game)
+math(EXPR helpers "${game} + 1")
 math(EXPR dialogs "${helpers} + 1")
 math(EXPR main_window "${helpers} + 2")
 math(EXPR entry "${helpers} + 3")
@@ -24,7 +26,10 @@ function(layer_of path out out_name)
         set(folder ${CMAKE_MATCH_1})
         set(file ${CMAKE_MATCH_2})
         list(FIND core_folders ${folder} core_rank)
-        if(folder STREQUAL "widgets")
+        if(path MATCHES "^app/game\\.(h|cpp)$")
+            set(rank ${game})
+            set(name "core, the game")
+        elseif(folder STREQUAL "widgets")
             set(rank ${helpers})
             set(name "Qt helpers")
         elseif(core_rank EQUAL -1)

@@ -53,22 +53,17 @@ LinkOutcome RatingLink::findBrowser(const std::filesystem::path& programDir)
     return {LinkMessage{"Could not find associated Browser", "Browser Not Found"}};
 }
 
-LinkOutcome RatingLink::open(const std::filesystem::path& programDir, const std::string& address)
+LinkOutcome RatingLink::open(const std::filesystem::path& programDir, std::uintptr_t owner,
+                             const std::string& address)
 {
     if (m_browser.empty()) {
         LinkOutcome found = findBrowser(programDir);
         if (found.message)
             return found;
     }
-    if (!startBrowser(m_browser, address))
+    if (!startBrowser(m_browser, address, owner))
         return {LinkMessage{"Web Page not Opened", "URL Failed"}};
     return {};
-}
-
-RatingLink& ratingLink()
-{
-    static RatingLink link;
-    return link;
 }
 
 } // namespace taremo

@@ -19,7 +19,8 @@ public:
     // once the dialog has closed.
     using Chosen = std::function<void(int flag)>;
 
-    explicit FrmLangue(Chosen chosen, QWidget* parent = nullptr);
+    // Named for a screen reader in the language of code `language`.
+    FrmLangue(float language, Chosen chosen, QWidget* parent = nullptr);
 
     // Gives flag `flag` the focus, so that Enter or Space choose it.
     void offerFlag(int flag);

@@ -1,8 +1,6 @@
 // The words for assistive technology, one column per language.
 #include "lang/spoken.h"
 
-#include "app/game_state.h"
-
 #include <array>
 #include <string_view>
 
@@ -47,7 +45,5 @@ std::string spokenText(float language, Spoken word)
     }
     return std::string(kSpoken.at(static_cast<std::size_t>(word)).at(column));
 }
-
-std::string spokenText(Spoken word) { return spokenText(gameState().Langue, word); }
 
 } // namespace taremo

@@ -25,7 +25,4 @@ enum class Spoken {
 // 5 Spanish), UTF-8; English for any other code.
 std::string spokenText(float language, Spoken word);
 
-// `word` in the game's current language, gameState().Langue.
-std::string spokenText(Spoken word);
-
 } // namespace taremo

@@ -5,8 +5,6 @@
 #include <cstddef>
 #include <string_view>
 
-#include "app/game_state.h"
-
 namespace taremo {
 
 namespace {
@@ -101,12 +99,11 @@ std::string Traduction(float& language, std::int16_t number)
     return std::string(kTexts[static_cast<std::size_t>(number)][column]);
 }
 
-std::string Traduction(std::int16_t number) { return Traduction(gameState().Langue, number); }
-
-std::string levelLine(std::int16_t position)
+std::string levelLine(float& language, std::int16_t position)
 {
     const auto name = static_cast<std::int16_t>(16 + position);
-    return Traduction(13) + " " + Traduction(name) + std::string(7, ' ') + Traduction(11);
+    return Traduction(language, 13) + " " + Traduction(language, name) + std::string(7, ' ') +
+           Traduction(language, 11);
 }
 
 } // namespace taremo

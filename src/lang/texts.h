@@ -11,11 +11,8 @@ namespace taremo {
 // 5.0, and any number without a text, gives "".
 std::string Traduction(float& language, std::int16_t number);
 
-// Text `number` in the game's current language, gameState().Langue.
-std::string Traduction(std::int16_t number);
-
-// The level line under the board for difficulty `position` (0..5) in the current language:
-// text 13, the difficulty's name (texts 16 to 21), then the hint (text 11).
-std::string levelLine(std::int16_t position);
+// The level line under the board for difficulty `position` (0..5) in the language of code
+// `language`: text 13, the difficulty's name (texts 16 to 21), then the hint (text 11).
+std::string levelLine(float& language, std::int16_t position);
 
 } // namespace taremo

@@ -16,11 +16,15 @@ class QMenu;
 
 namespace taremo {
 
+struct Game;
+class MessageSink;
 struct NewGridChoice;
 
+// The window of `game`, which it keeps its state in: it hands each dialog what the dialog
+// shows, then stores and acts on what the dialog hands back. Its messages go to `messages`.
 class FrmMain : public QMainWindow {
 public:
-    explicit FrmMain(QWidget* parent = nullptr);
+    FrmMain(Game& game, MessageSink& messages, QWidget* parent = nullptr);
 
     // The board in play, for reading; it changes only through the handlers below.
     const Board& board() const { return m_board; }
@@ -73,6 +77,8 @@ private:
     void paintCell(int index);
     void showCurrentCell();
 
+    Game& m_game;
+    MessageSink& m_messages;
     Board m_board;
     std::array<CellEdit*, 81> m_txtCh{};
     std::array<Cell, 81> m_painted{};
@@ -96,14 +102,9 @@ private:
     QAction* m_mnuInfo = nullptr;
 };
 
-// The one main window of the program, created on first use.
-FrmMain& frmMain();
-// Destroys the main window (tests start each case from a fresh one).
-void unloadFrmMain();
-
-// Shows the first window the start routine chose: the main window, or at a first start the
-// language dialog alone, modeless, with the desktop's language offered. Choosing a flag there
+// Shows the first window the start routine chose: the main window `main`, or at a first start
+// the language dialog alone, modeless, with the desktop's language offered. Choosing a flag there
 // opens the game; closing it unanswered ends the program without writing anything.
-void startGame(FirstWindow first);
+void startGame(FrmMain& main, FirstWindow first);
 
 } // namespace taremo

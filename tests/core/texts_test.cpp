@@ -5,7 +5,6 @@
 #include "lang/spoken.h"
 #include "lang/texts.h"
 
-#include "app/game_state.h"
 #include "support/temp_dir.h"
 
 #include <cmath>
@@ -42,8 +41,8 @@ TEST(Traduction, OnlyExactCodesHaveTextsAndTheLevelLineIsMadeOfThem)
     for (int column = 0; column < 5; ++column) {
         float code = static_cast<float>(column + 1);
         const auto text = [&code](std::int16_t n) { return Traduction(code, n); };
-        gameState().Langue = code; // each language's line at a difficulty of its own
-        EXPECT_EQ(levelLine(static_cast<std::int16_t>(column)),
+        // Each language's line at a difficulty of its own.
+        EXPECT_EQ(levelLine(code, static_cast<std::int16_t>(column)),
                   text(13) + " " + text(16 + column) + std::string(7, ' ') + text(11));
     }
     for (float code : {2.5f, 6.0f, std::nanf(""), std::nextafter(1.0f, 0.0f)}) {
@@ -52,9 +51,9 @@ TEST(Traduction, OnlyExactCodesHaveTextsAndTheLevelLineIsMadeOfThem)
     }
     // Until a language is chosen, English, from the first text on.
     EXPECT_EQ(spokenText(0.0f, Spoken::Wrong), "wrong");
-    gameState().Langue = 0.0f;
-    EXPECT_EQ(levelLine(5), "Level Expert       Click in a compartment to have the answer");
-    EXPECT_EQ(gameState().Langue, 1.0f) << "English from then on";
+    float none = 0.0f;
+    EXPECT_EQ(levelLine(none, 5), "Level Expert       Click in a compartment to have the answer");
+    EXPECT_EQ(none, 1.0f) << "English from then on";
 }
 
 // The first of LC_ALL, LC_MESSAGES and LANG that is set, after the first language of LANGUAGE

@@ -14,7 +14,7 @@ void BM_MakePuzzle(benchmark::State& state)
     taremo::Random random;
     const auto level = static_cast<std::int16_t>(state.range(0));
     for (auto _ : state) {
-        board.newPuzzle(*taremo::MakePuzzle(random, level));
+        board.newPuzzle(*taremo::makePuzzle(random, level));
         benchmark::DoNotOptimize(board.cell(80));
     }
 }
@@ -26,7 +26,7 @@ void BM_FullBoardCheck(benchmark::State& state)
     taremo::Board board(game);
     taremo::Random random;
     // A puzzle with no open cell: the whole board given, full and right.
-    board.newPuzzle({taremo::MakePuzzle(random, 5)->NumGrille, {}});
+    board.newPuzzle({taremo::makePuzzle(random, 5)->NumGrille, {}});
     for (auto _ : state)
         benchmark::DoNotOptimize(board.Complet() && board.CasesJustes());
 }

@@ -81,7 +81,7 @@ private:
         check(m_board.Termine() == (m_board.nextOpenCell(0, 1) < 0),
               "Termine() disagrees with the open cells");
         // A new grid enables finishing; finishing, or the message of a win by a key, disables it.
-        check(m_board.finirEnabled() == m_finirExpected, "the finish command in the wrong state");
+        check(m_board.finishEnabled() == m_finishExpected, "the finish command in the wrong state");
     }
 
     void apply(Event event, Events& events, bool menuWasOpen)
@@ -107,7 +107,7 @@ private:
                 answer();
             break;
         case Event::Finish:
-            if (m_board.finirEnabled())
+            if (m_board.finishEnabled())
                 finish();
             break;
         case Event::Arrow:
@@ -131,13 +131,13 @@ private:
         const bool assisted = events.next() % 2 == 0;
         for (int skip = events.next(); skip > 0; --skip)
             m_random.next(); // draws set aside, so that every input need not start on one grid
-        const auto puzzle = MakePuzzle(m_random, level);
+        const auto puzzle = makePuzzle(m_random, level);
         check(puzzle.has_value(), "no puzzle at a valid level");
         m_state.SansAssistance = assisted ? kFalse : kTrue;
         m_assistance = m_state.SansAssistance;
         m_board.newPuzzle(*puzzle);
         m_played.kind = test::Played::NewGrid;
-        m_finirExpected = true;
+        m_finishExpected = true;
         int open = 0;
         for (int i = 0; i < kCellCount; ++i)
             open += m_board.cell(i).enabled ? 1 : 0;
@@ -150,9 +150,9 @@ private:
     {
         const KeyResult result = m_board.txtCh_KeyPress(index, code);
         m_played = {test::Played::Key, index, code, result.announce};
-        if (result.announce == Announce::BravoThenDisableFinir) {
-            m_board.setFinirEnabled(false); // as the window does once the message is closed
-            m_finirExpected = false;
+        if (result.announce == Announce::BravoThenDisableFinish) {
+            m_board.setFinishEnabled(false); // as the window does once the message is closed
+            m_finishExpected = false;
         }
     }
 
@@ -189,7 +189,7 @@ private:
     {
         m_board.mnuFinir_Click();
         m_played.kind = test::Played::Finish;
-        m_finirExpected = false;
+        m_finishExpected = false;
         check(m_board.Termine(), "finishing left a cell open");
     }
 
@@ -250,7 +250,7 @@ private:
     {
         const bool inRange = grid >= 1 && grid <= kGridCount && cell >= 1 && cell <= kCellCount;
         const int expected =
-            inRange ? GridDigits(grid)[static_cast<std::size_t>(cell - 1)] - '0' : 0;
+            inRange ? gridDigits(grid)[static_cast<std::size_t>(cell - 1)] - '0' : 0;
         check(Solution(grid, cell) == expected, "the lookup of grid " + std::to_string(grid), cell);
     }
 
@@ -260,7 +260,7 @@ private:
     test::Played m_played;
     Random m_random{[] { return std::uint64_t{0x7A2E40}; }}; // a pinned clock: runs replay
     std::int16_t m_assistance = kFalse;
-    bool m_finirExpected = false;
+    bool m_finishExpected = false;
     bool m_menuOpen = false;
 };
 

@@ -96,19 +96,19 @@ void writeFile(const std::filesystem::path& file, std::string_view bytes)
 // same once the writer has given it its text.
 void checkNumbers(std::string_view text)
 {
-    const auto number = ReadNumber(text);
-    const auto whole = ReadInt16(text);
-    const auto real = ReadSingle(text);
+    const auto number = readNumber(text);
+    const auto whole = readInt16(text);
+    const auto real = readSingle(text);
     if (whole) {
-        check(number && std::fabs(*number - *whole) <= 0.5, "ReadInt16 strays from the number");
-        check(ReadInt16(FormatIniValue(*whole)) == whole, "an integer changes through the writer");
+        check(number && std::fabs(*number - *whole) <= 0.5, "readInt16 strays from the number");
+        check(readInt16(formatIniValue(*whole)) == whole, "an integer changes through the writer");
     } else if (number) {
         // Half way rounds to even: 32767.5 becomes 32768, out of range; -32768.5 stays in.
         check(!(*number >= -32768.5 && *number < 32767.5), "an integer in range is refused");
     }
     if (real) {
-        check(number && std::isfinite(*real), "ReadSingle gave what is not a finite number");
-        check(ReadSingle(FormatIniValue(*real)) == real, "a float changes through the writer");
+        check(number && std::isfinite(*real), "readSingle gave what is not a finite number");
+        check(readSingle(formatIniValue(*real)) == real, "a float changes through the writer");
     } else if (number) {
         check(!(std::fabs(*number) <= FLT_MAX), "a float in range is refused");
     }
@@ -129,7 +129,7 @@ void lookUp(std::string_view bytes, const std::string& section, const std::strin
     check(asked != 0 || matchLength >= 0, "the key's length came back negative");
     // The file, read a chunk at a time, goes by the same rules as its whole text at once.
     std::int16_t textMatchLength = asked;
-    check(LireIniText(section, key, bytes, textMatchLength) == value &&
+    check(readIniText(section, key, bytes, textMatchLength) == value &&
               textMatchLength == matchLength,
           "the file and its text read differently");
     checkNumbers(value);
@@ -169,7 +169,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     writeFile(settingsFile(), bytes);
     lookUp(bytes, kStartSection, kStartKey, 0);
-    lookUp(bytes, kNiveauSection, kNiveauKey, 0);
+    lookUp(bytes, kLevelSection, kLevelKey, 0);
     lookUpOwnNames(bytes);
     return 0;
 }

@@ -1,9 +1,11 @@
 // The program's entry: restore the stored choices, then show the first window.
-#include "app/qt_paths.h"
-#include "app/qt_sharp_picture.h"
+#include "app/game.h"
 #include "app/startup.h"
 #include "command_line.h"
 #include "mainwin/frm_main.h"
+#include "widgets/message_box.h"
+#include "widgets/paths.h"
+#include "widgets/sharp_picture.h"
 
 #include <QApplication>
 
@@ -66,10 +68,11 @@ int main(int argc, char* argv[])
     // The one icon of every window, the main window's included.
     QApplication::setWindowIcon(taremo::gameIcon());
 
-    taremo::startGame(
-        taremo::Main(taremo::settingsDir(), taremo::gameState(), taremo::programDir()));
-    const int status = QApplication::exec();
-    // The main window must go while the toolkit is still there, not among the static objects.
-    taremo::unloadFrmMain();
-    return status;
+    // The game and its main window live as long as the toolkit, the window gone before it.
+    taremo::Game game{.programDir = taremo::programDir()};
+    const taremo::FirstWindow first = taremo::Main(game.settingsDir(), game.state, game.programDir);
+    taremo::MessageBoxes messages;
+    taremo::FrmMain window(game, messages);
+    taremo::startGame(window, first);
+    return QApplication::exec();
 }

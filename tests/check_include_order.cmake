@@ -1,48 +1,73 @@
-# Fails when a file of src/ includes one of a layer above its own. The layers, ground first:
-# the core (settings, catalogue, puzzle making, texts, board rules, version and link, in this
-# order), the Qt helpers, the dialogs, the main window, the program's entry. A unit is its path
-# without the extension and without the _linux or _windows of a platform side.
-set(layers
-    "app/ini_file app/number app/game_state app/file_ops app/settings_place app/startup"
-    "puzzle/grid_catalogue puzzle/grid_table"
-    "puzzle/random puzzle/puzzle_maker"
-    "lang/texts lang/spoken lang/desktop_language"
-    "mainwin/board"
-    "about/version about/rating_link about/browser"
-    "app/qt_fit_text app/qt_message_box app/qt_packed_picture app/qt_paths app/qt_plain_dialog \
-app/qt_window_title app/qt_sharp_picture mainwin/qt_cell_look"
-    "puzzle/frm_new lang/frm_langue about/frm_info"
-    "mainwin/frm_main mainwin/frm_main_keys mainwin/frm_cell_edit"
-    "main command_line")
+# Fails when a file of src/ includes one of a layer above its own. A file's layer follows from
+# its folder and its name alone, so a new file needs no entry here. The layers, ground first:
+#   the core: every unit of app/, puzzle/, lang/, mainwin/ and about/ whose name does not begin
+#     with frm_, folder by folder in that order (settings, puzzle making, texts, the board's
+#     rules, version and link): a core unit may include its own folder and the folders before;
+#     above them all app/game, the game that holds the state, the generator and the link;
+#   the Qt helpers: widgets/;
+#   the dialogs: the frm_ units outside mainwin/;
+#   the main window: the frm_ units of mainwin/;
+#   the program's entry: the files directly in src/.
+# A file in any other folder stands in no layer, and fails.
+set(core_folders app puzzle lang mainwin about)
+list(LENGTH core_folders game)
+math(EXPR helpers "${game} + 1")
+math(EXPR dialogs "${helpers} + 1")
+math(EXPR main_window "${helpers} + 2")
+math(EXPR entry "${helpers} + 3")
 
-set(rank 0)
-foreach(layer IN LISTS layers)
-    string(REPLACE " " ";" units "${layer}")
-    foreach(unit IN LISTS units)
-        set(rank_${unit} ${rank})
-    endforeach()
-    math(EXPR rank "${rank} + 1")
-endforeach()
-
-# The layer of a file given by its path under src/; fails for a file no layer holds.
-function(layer_of path out)
-    string(REGEX REPLACE "(_linux|_windows)?\\.(h|cpp)$" "" unit "${path}")
-    if(NOT DEFINED rank_${unit})
-        message(FATAL_ERROR "${path} stands in no layer: add it to ${CMAKE_CURRENT_LIST_FILE}")
+# The layer of the file `path` under src/, as a rank (ground 0) into `out` and a name for
+# messages into `out_name`.
+function(layer_of path out out_name)
+    if(NOT path MATCHES "/")
+        set(rank ${entry})
+        set(name "the program's entry")
+    elseif(path MATCHES "^([^/]+)/([^/]+)$")
+        set(folder ${CMAKE_MATCH_1})
+        set(file ${CMAKE_MATCH_2})
+        list(FIND core_folders ${folder} core_rank)
+        if(path MATCHES "^app/game\\.(h|cpp)$")
+            set(rank ${game})
+            set(name "core, the game")
+        elseif(folder STREQUAL "widgets")
+            set(rank ${helpers})
+            set(name "Qt helpers")
+        elseif(core_rank EQUAL -1)
+            list(JOIN core_folders "/, " folders)
+            message(FATAL_ERROR "src/${path} stands in no layer: src/${folder}/ is none of the "
+                "core's folders (${folders}/) nor widgets/; see ${CMAKE_CURRENT_LIST_FILE}")
+        elseif(NOT file MATCHES "^frm_")
+            set(rank ${core_rank})
+            set(name "core, ${folder}/")
+        elseif(folder STREQUAL "mainwin")
+            set(rank ${main_window})
+            set(name "main window")
+        else()
+            set(rank ${dialogs})
+            set(name "dialogs")
+        endif()
+    else()
+        message(FATAL_ERROR "src/${path} stands in no layer: the layers hold the files directly "
+            "in src/ and in its folders, none deeper; see ${CMAKE_CURRENT_LIST_FILE}")
     endif()
-    set(${out} ${rank_${unit}} PARENT_SCOPE)
+    set(${out} ${rank} PARENT_SCOPE)
+    set(${out_name} "${name}" PARENT_SCOPE)
 endfunction()
 
 file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
 set(wrong "")
 foreach(file IN LISTS files)
-    layer_of(${file} own)
+    layer_of(${file} own own_name)
     file(STRINGS ${SRC}/${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
     foreach(line IN LISTS includes)
         string(REGEX REPLACE "^[^\"]*\"([^\"]+)\".*$" "\\1" included "${line}")
-        layer_of(${included} theirs)
+        if(NOT EXISTS ${SRC}/${included})
+            message(FATAL_ERROR "${file} includes \"${included}\", which is no file of src/: "
+                "write the path from src/")
+        endif()
+        layer_of(${included} theirs their_name)
         if(theirs GREATER own)
-            list(APPEND wrong "${file} includes ${included}")
+            list(APPEND wrong "${file} (${own_name}) includes ${included} (${their_name})")
         endif()
     endforeach()
 endforeach()

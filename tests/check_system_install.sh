@@ -34,10 +34,10 @@ play() {
     "$@" env -i DISPLAY="$DISPLAY" PATH=/usr/bin:/bin HOME="$home" "$game" &
     local pid=$!
     if [[ $first == first ]]; then
-        local langue
-        langue=$(timeout 20 xdotool search --sync --onlyvisible --class taremo | head -1)
-        [[ -n $langue ]] || fail "no language dialog"
-        xdotool mousemove --window "$langue" 76 68 click 1 # the English flag
+        local flags
+        flags=$(timeout 20 xdotool search --sync --onlyvisible --class taremo | head -1)
+        [[ -n $flags ]] || fail "no language dialog"
+        xdotool mousemove --window "$flags" 76 68 click 1 # the English flag
     fi
     local main
     main=$(find_window "ta | re | mo") || true

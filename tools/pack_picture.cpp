@@ -1,5 +1,5 @@
 // Build step: turns a picture file into C++ source holding it as runs of equal pixels, so that
-// the game shows its first window without a picture decoder (see src/app/qt_packed_picture.h).
+// the game shows its first window without a picture decoder (see src/widgets/packed_picture.h).
 //
 //   pack_picture <picture> <output.cpp> <variable name> [spare]
 //
@@ -67,7 +67,7 @@ int main(int argc, char* argv[])
     out << "// Made by tools/pack_picture from "
         << QFileInfo(QString::fromLocal8Bit(argv[1])).fileName().toStdString()
         << " at build time.\n"
-        << "#include \"app/qt_packed_picture.h\"\n\n";
+        << "#include \"widgets/packed_picture.h\"\n\n";
     const char* const place = spare ? "PLACE " : "";
     if (spare) {
         out << "#if defined(__ELF__)\n"

@@ -23,10 +23,10 @@ shoot() { sleep 0.6; import -window "$1" "$out/$2"; echo "wrote $out/$2"; }
 # First start: no start.ini, so the flags come first.
 "$game/taremo" 2>/dev/null &
 gamepid=$!
-langue=$(xdotool search --sync --onlyvisible --class taremo | head -1)
-shoot "$langue" language.png
+flags=$(xdotool search --sync --onlyvisible --class taremo | head -1)
+shoot "$flags" language.png
 # The English flag (first button): 1575 x 855 twips at 360, 600.
-xdotool mousemove --window "$langue" 76 68 click 1
+xdotool mousemove --window "$flags" 76 68 click 1
 
 main=$(window "ta | re | mo")
 xdotool windowfocus --sync "$main"

@@ -14,12 +14,9 @@ namespace taremo {
 std::string findBrowserFor(const std::filesystem::path& htmlFile);
 
 // Starts `browser` (as findBrowserFor named it) on `address`, passed whole as one argument,
-// without waiting for it. Returns false when the program could not be started.
-bool startBrowser(const std::string& browser, const std::string& address);
-
-// The window the browser is started from (its native handle, 0 for none) until set again.
-// Windows makes it the owner of whatever the shell shows while starting the browser.
-void setBrowserOwner(std::uintptr_t window);
-std::uintptr_t browserOwner();
+// without waiting for it, from the window `owner` (its native handle, 0 for none), which Windows
+// makes the owner of whatever the shell shows meanwhile. Returns false when the program could
+// not be started.
+bool startBrowser(const std::string& browser, const std::string& address, std::uintptr_t owner);
 
 } // namespace taremo

@@ -60,7 +60,7 @@ std::string findBrowserFor(const std::filesystem::path& htmlFile)
 
 // GIO starts the program detached: it is nobody's child once started, and the call returns as
 // soon as the program runs (or has failed to).
-bool startBrowser(const std::string& browser, const std::string& address)
+bool startBrowser(const std::string& browser, const std::string& address, std::uintptr_t)
 {
     if (browser.empty())
         return false;

@@ -53,14 +53,13 @@ std::string findBrowserFor(const std::filesystem::path& htmlFile)
     return toUtf8(buffer.substr(first, buffer.find_last_not_of(L" \t") - first + 1));
 }
 
-bool startBrowser(const std::string& browser, const std::string& address)
+bool startBrowser(const std::string& browser, const std::string& address, std::uintptr_t owner)
 {
     const std::wstring program = toWide(browser);
     // Quoted, the address stays one argument whatever it holds (it has a space).
     const std::wstring argument = L"\"" + toWide(address) + L"\"";
-    const auto owner = reinterpret_cast<HWND>(browserOwner());
-    return shellSucceeded(
-        ShellExecuteW(owner, L"open", program.c_str(), argument.c_str(), nullptr, SW_SHOWNORMAL));
+    return shellSucceeded(ShellExecuteW(reinterpret_cast<HWND>(owner), L"open", program.c_str(),
+                                        argument.c_str(), nullptr, SW_SHOWNORMAL));
 }
 
 } // namespace taremo

@@ -1,15 +1,11 @@
 // The About box.
 #include "about/frm_info.h"
 
-#include "about/browser.h"
-#include "about/rating_link.h"
 #include "about/version.h"
-#include "app/qt_fit_text.h"
-#include "app/qt_message_box.h"
-#include "app/qt_paths.h"
-#include "app/qt_sharp_picture.h"
 #include "lang/spoken.h"
 #include "lang/texts.h"
+#include "widgets/fit_text.h"
+#include "widgets/sharp_picture.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -142,10 +138,10 @@ void RunsLabel::paintEvent(QPaintEvent*)
     }
 }
 
-FrmInfo::FrmInfo(QWidget* parent) : PlainDialog(parent)
+FrmInfo::FrmInfo(float language, QWidget* parent) : PlainDialog(parent), m_language(language)
 {
     setObjectName(QStringLiteral("frmInfo"));
-    setAccessibleName(qs(SpokenText(Spoken::AboutBox)));
+    setAccessibleName(qs(spokenText(m_language, Spoken::AboutBox)));
     // No title bar and no close box: the box is left through OK or the link only.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(px(6300), px(4830));
@@ -161,8 +157,8 @@ void FrmInfo::createFrame()
     setColour(m_frame1, QPalette::Window, kFrameGrey);
     m_image2 = place(picture(m_frame1, ":/resources/about_title"), "Image2", 2040, 240, 2190, 420);
     m_image1 = place(picture(m_frame1, ":/resources/about_emblem"), "Image1", 360, 360, 780, 795);
-    m_image2->setAccessibleName(qs(SpokenText(Spoken::AboutTitle)));
-    m_image1->setAccessibleName(qs(SpokenText(Spoken::AboutEmblem)));
+    m_image2->setAccessibleName(qs(spokenText(m_language, Spoken::AboutTitle)));
+    m_image1->setAccessibleName(qs(spokenText(m_language, Spoken::AboutEmblem)));
     m_label2 = place(new QLabel(QStringLiteral("© Taremo 2025–2026"), m_frame1), "Label2", 1920,
                      720, 2415, 375);
     m_label2->setFont(fontOf(kSansFamilies, 9.75));
@@ -222,21 +218,15 @@ void FrmInfo::Form_Load()
 {
     const VersionNumbers version = programVersion();
     m_lblVersion->setText(qs(formatVersion(version.major, version.minor, version.revision)));
-    m_label4->setText(qs(Traduction(30)));
+    m_label4->setText(qs(Traduction(m_language, 30)));
     shrinkToFit(m_label4, kLabel4Points, 8.0);
-    m_label3->setText(qs(Traduction(31)));
+    m_label3->setText(qs(Traduction(m_language, 31)));
     m_cmdOK->setFocus();
 }
 
 void FrmInfo::lblVote_Click()
 {
-    setBrowserOwner(static_cast<std::uintptr_t>(winId()));
-    const LinkOutcome outcome = ratingLink().open(settingsDir());
-    setBrowserOwner(0);
-    if (outcome.message) {
-        showMessage(this, MessageIcon::Exclamation, qs(outcome.message->text),
-                    qs(outcome.message->title));
-    }
+    m_voteClicked = true;
     accept();
 }
 

@@ -1,7 +1,8 @@
-// The About box: version, keyboard shortcuts and the rating link.
+// The About box: version, keyboard shortcuts and the rating link, which it hands back to whoever
+// opened it to follow.
 #pragma once
 
-#include "app/qt_plain_dialog.h"
+#include "widgets/plain_dialog.h"
 
 #include <QLabel>
 
@@ -42,9 +43,13 @@ protected:
 
 class FrmInfo : public PlainDialog {
 public:
-    explicit FrmInfo(QWidget* parent = nullptr);
+    // Captioned in the language of code `language`.
+    explicit FrmInfo(float language, QWidget* parent = nullptr);
 
-    // Opens the rating page, tells the player when that failed, then closes the box.
+    // Whether the box was closed by the rating link rather than by OK.
+    bool voteClicked() const { return m_voteClicked; }
+
+    // Closes the box, the rating link followed.
     void lblVote_Click();
     void cmdOK_Click();
 
@@ -53,6 +58,8 @@ private:
     void createControls();
     void Form_Load();
 
+    float m_language;
+    bool m_voteClicked = false;
     QFrame* m_frame1 = nullptr;
     QLabel* m_image1 = nullptr;
     QLabel* m_image2 = nullptr;

@@ -29,7 +29,7 @@ bool writeTempPage(const std::filesystem::path& file)
     if (std::filesystem::is_symlink(status) || std::filesystem::is_regular_file(status))
         std::filesystem::remove(file, error);
     // A page whose write failed still serves the look-up, which asks only about its name.
-    return fileops::CreateNewFile(file, kTempPageRecord) ||
+    return fileops::createNewFile(file, kTempPageRecord) ||
            std::filesystem::is_regular_file(std::filesystem::symlink_status(file, error));
 }
 
@@ -53,22 +53,17 @@ LinkOutcome RatingLink::findBrowser(const std::filesystem::path& programDir)
     return {LinkMessage{"Could not find associated Browser", "Browser Not Found"}};
 }
 
-LinkOutcome RatingLink::open(const std::filesystem::path& programDir, const std::string& address)
+LinkOutcome RatingLink::open(const std::filesystem::path& programDir, std::uintptr_t owner,
+                             const std::string& address)
 {
     if (m_browser.empty()) {
         LinkOutcome found = findBrowser(programDir);
         if (found.message)
             return found;
     }
-    if (!startBrowser(m_browser, address))
+    if (!startBrowser(m_browser, address, owner))
         return {LinkMessage{"Web Page not Opened", "URL Failed"}};
     return {};
-}
-
-RatingLink& ratingLink()
-{
-    static RatingLink link;
-    return link;
 }
 
 } // namespace taremo

@@ -1,6 +1,7 @@
 // The "Votre avis" link of the About box: opens the rating page in the player's browser.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -31,21 +32,16 @@ struct LinkOutcome {
 class RatingLink {
 public:
     // Finds the browser unless one is known (through a temporary page in `programDir`, made
-    // if need be, the page removed afterwards), then starts it on `address`. A failed search is
-    // tried again on the next call; a browser that no longer starts stays known.
-    LinkOutcome open(const std::filesystem::path& programDir,
+    // if need be, the page removed afterwards), then starts it on `address` from the window
+    // `owner` (see startBrowser). A failed search is tried again on the next call; a browser that
+    // no longer starts stays known.
+    LinkOutcome open(const std::filesystem::path& programDir, std::uintptr_t owner,
                      const std::string& address = kRatingAddress);
-
-    // The browser in use, "" while none is known.
-    const std::string& browser() const { return m_browser; }
 
 private:
     LinkOutcome findBrowser(const std::filesystem::path& programDir);
 
     std::string m_browser;
 };
-
-// The program's one link.
-RatingLink& ratingLink();
 
 } // namespace taremo

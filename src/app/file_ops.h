@@ -7,14 +7,14 @@
 namespace taremo::fileops {
 
 // Whether the platform treats `file` as hidden or a system file (such files count as absent).
-bool IsHiddenOrSystem(const std::filesystem::path& file);
+bool isHiddenOrSystem(const std::filesystem::path& file);
 
 // Whether the file or folder is marked read-only (no write permission for its owner).
-bool IsMarkedReadOnly(const std::filesystem::path& path);
+bool isMarkedReadOnly(const std::filesystem::path& path);
 
 // Creates `file`, which must not exist yet, and writes `bytes` into it. Fails, touching
 // nothing, when anything already holds that name, a symbolic link included; a write that
 // fails after the creation leaves the file behind for the caller to remove.
-bool CreateNewFile(const std::filesystem::path& file, std::string_view bytes);
+bool createNewFile(const std::filesystem::path& file, std::string_view bytes);
 
 } // namespace taremo::fileops

@@ -9,13 +9,13 @@
 
 namespace taremo::fileops {
 
-bool IsHiddenOrSystem(const std::filesystem::path& file)
+bool isHiddenOrSystem(const std::filesystem::path& file)
 {
     const auto name = file.filename().native();
     return !name.empty() && name.front() == '.';
 }
 
-bool IsMarkedReadOnly(const std::filesystem::path& path)
+bool isMarkedReadOnly(const std::filesystem::path& path)
 {
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
@@ -25,7 +25,7 @@ bool IsMarkedReadOnly(const std::filesystem::path& path)
     return (status.permissions() & perms::owner_write) == perms::none;
 }
 
-bool CreateNewFile(const std::filesystem::path& file, std::string_view bytes)
+bool createNewFile(const std::filesystem::path& file, std::string_view bytes)
 {
     const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0)

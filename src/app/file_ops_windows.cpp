@@ -14,14 +14,14 @@ DWORD attributesOf(const std::filesystem::path& path) { return GetFileAttributes
 
 } // namespace
 
-bool IsHiddenOrSystem(const std::filesystem::path& file)
+bool isHiddenOrSystem(const std::filesystem::path& file)
 {
     const DWORD attributes = attributesOf(file);
     return attributes != INVALID_FILE_ATTRIBUTES &&
            (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
 }
 
-bool IsMarkedReadOnly(const std::filesystem::path& path)
+bool isMarkedReadOnly(const std::filesystem::path& path)
 {
     const DWORD attributes = attributesOf(path);
     // Windows ignores the read-only mark on folders when writing into them (Explorer sets it on
@@ -30,7 +30,7 @@ bool IsMarkedReadOnly(const std::filesystem::path& path)
            (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
-bool CreateNewFile(const std::filesystem::path& file, std::string_view bytes)
+bool createNewFile(const std::filesystem::path& file, std::string_view bytes)
 {
     // The C runtime MinGW links (msvcrt) has no "x" mode for fopen, so ask the system directly.
     const HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,

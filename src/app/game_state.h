@@ -16,7 +16,4 @@ struct GameState {
     float Langue = 0.0f;                  // language code 1..5; 0 until one is known
 };
 
-// The one game state of the running program, all zero at start.
-GameState& gameState();
-
 } // namespace taremo

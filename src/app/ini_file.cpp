@@ -178,9 +178,9 @@ bool mayRewrite(const std::filesystem::path& file, const std::filesystem::path& 
     if (std::filesystem::is_directory(status) || file.filename().empty())
         return false;
     // The read-only marks are honoured even where the system would let the write through.
-    if (std::filesystem::exists(status) && fileops::IsMarkedReadOnly(file))
+    if (std::filesystem::exists(status) && fileops::isMarkedReadOnly(file))
         return false;
-    return !fileops::IsMarkedReadOnly(folder);
+    return !fileops::isMarkedReadOnly(folder);
 }
 
 bool writeTwoLines(const std::filesystem::path& file, const std::string& sectionLine,
@@ -188,7 +188,7 @@ bool writeTwoLines(const std::filesystem::path& file, const std::string& section
 {
     // Created empty first, and only where nothing holds the name yet, so that a symbolic link
     // planted there is never followed.
-    return fileops::CreateNewFile(file, {}) && EcrireIni(sectionLine, file, std::nullopt) &&
+    return fileops::createNewFile(file, {}) && EcrireIni(sectionLine, file, std::nullopt) &&
            EcrireIni(key, file, value);
 }
 
@@ -220,7 +220,7 @@ std::string readValue(const std::string& section, const std::string& key, LineRe
 
 } // namespace
 
-std::string LireIniText(const std::string& section, const std::string& key, std::string_view text,
+std::string readIniText(const std::string& section, const std::string& key, std::string_view text,
                         std::int16_t& matchLength)
 {
     bool given = false;
@@ -260,14 +260,14 @@ bool EcrireIni(const std::string& keyOrSection, const std::filesystem::path& fil
     if (line.empty() || line.front() != '[') {
         line += '=';
         if (value)
-            line += FormatIniValue(*value);
+            line += formatIniValue(*value);
     }
     line += "\r\n";
     // A second attempt gets past a file another program held open for a moment.
     return appendOnce(file, line) || appendOnce(file, line);
 }
 
-std::string FormatIniValue(const IniValue& value)
+std::string formatIniValue(const IniValue& value)
 {
     if (const auto* number = std::get_if<std::int16_t>(&value))
         return std::to_string(*number);
@@ -283,7 +283,7 @@ std::string FormatIniValue(const IniValue& value)
     return std::string(text, result.ptr);
 }
 
-bool RewriteIni(const std::filesystem::path& file, const std::string& sectionLine,
+bool rewriteIni(const std::filesystem::path& file, const std::string& sectionLine,
                 const std::string& key, const IniValue& value)
 {
     const auto folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
@@ -304,10 +304,10 @@ bool RewriteIni(const std::filesystem::path& file, const std::string& sectionLin
     return false;
 }
 
-bool FileExists(const std::filesystem::path& file)
+bool fileExists(const std::filesystem::path& file)
 {
     std::error_code error;
-    return std::filesystem::is_regular_file(file, error) && !fileops::IsHiddenOrSystem(file);
+    return std::filesystem::is_regular_file(file, error) && !fileops::isHiddenOrSystem(file);
 }
 
 } // namespace taremo

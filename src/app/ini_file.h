@@ -17,7 +17,7 @@ using IniValue = std::variant<std::int16_t, float>;
 // there is none. Matches the section line whole and exactly, then the first `matchLength`
 // characters of the key within the 200 lines that follow; a `matchLength` of 0 is replaced by
 // the key's length, and the caller's variable keeps that length.
-std::string LireIniText(const std::string& section, const std::string& key, std::string_view text,
+std::string readIniText(const std::string& section, const std::string& key, std::string_view text,
                         std::int16_t& matchLength);
 
 // The same rules over the settings file `file`, read line by line, so that memory stays
@@ -32,15 +32,15 @@ bool EcrireIni(const std::string& keyOrSection, const std::filesystem::path& fil
                std::optional<IniValue> value = std::nullopt);
 
 // The text the writer gives a value: plain decimal, a whole float without a fraction.
-std::string FormatIniValue(const IniValue& value);
+std::string formatIniValue(const IniValue& value);
 
 // Replaces `file` by exactly two lines, `sectionLine` and key=value. The new file is written
 // beside the old one and moved into place, so a failure never leaves it missing or half
 // written. Returns false when the file could not be rewritten (it is then left as it was).
-bool RewriteIni(const std::filesystem::path& file, const std::string& sectionLine,
+bool rewriteIni(const std::filesystem::path& file, const std::string& sectionLine,
                 const std::string& key, const IniValue& value);
 
 // The settings files' existence test: a regular file that is neither hidden nor a system file.
-bool FileExists(const std::filesystem::path& file);
+bool fileExists(const std::filesystem::path& file);
 
 } // namespace taremo

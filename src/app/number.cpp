@@ -86,7 +86,7 @@ bool overflows(const NumberParts& parts)
 
 } // namespace
 
-std::optional<double> ReadNumber(std::string_view text)
+std::optional<double> readNumber(std::string_view text)
 {
     text = skipBlanks(text);
     const bool negative = !text.empty() && text.front() == '-';
@@ -105,9 +105,9 @@ std::optional<double> ReadNumber(std::string_view text)
     return negative ? -number : number;
 }
 
-std::optional<std::int16_t> ReadInt16(std::string_view text)
+std::optional<std::int16_t> readInt16(std::string_view text)
 {
-    const auto number = ReadNumber(text);
+    const auto number = readNumber(text);
     if (!number || !std::isfinite(*number))
         return std::nullopt;
     // Half way between two integers goes to the even one.
@@ -120,9 +120,9 @@ std::optional<std::int16_t> ReadInt16(std::string_view text)
     return static_cast<std::int16_t>(rounded);
 }
 
-std::optional<float> ReadSingle(std::string_view text)
+std::optional<float> readSingle(std::string_view text)
 {
-    const auto number = ReadNumber(text);
+    const auto number = readNumber(text);
     // From here up a double rounds to an infinite float (half a step past the largest float).
     constexpr double kFloatLimit = 0x1.ffffffp127;
     if (!number || !(std::fabs(*number) < kFloatLimit))

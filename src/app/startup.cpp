@@ -27,7 +27,7 @@ bool rewrite(const std::filesystem::path& file, const char* section, const char*
 {
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);
-    return RewriteIni(file, sectionLine(section), key, value);
+    return rewriteIni(file, sectionLine(section), key, value);
 }
 
 // The settings file `name` to read: the settings folder's, or while that folder has none yet,
@@ -36,7 +36,7 @@ std::filesystem::path stored(const std::filesystem::path& settingsDir,
                              const std::filesystem::path& gameDir, const char* name)
 {
     auto own = settingsDir / name;
-    if (gameDir.empty() || gameDir == settingsDir || FileExists(own))
+    if (gameDir.empty() || gameDir == settingsDir || fileExists(own))
         return own;
     return gameDir / name;
 }
@@ -49,33 +49,33 @@ bool isLanguageCode(float code) { return code >= 1.0f && code <= 5.0f && std::tr
 FirstWindow Main(const std::filesystem::path& settingsDir, GameState& state,
                  const std::filesystem::path& gameDir)
 {
-    const auto niveau = stored(settingsDir, gameDir, kNiveauIni);
-    if (FileExists(niveau)) {
-        if (const auto choice = ReadInt16(storedValue(niveau, kNiveauSection, kNiveauKey)))
+    const auto levelFile = stored(settingsDir, gameDir, kLevelIni);
+    if (fileExists(levelFile)) {
+        if (const auto choice = readInt16(storedValue(levelFile, kLevelSection, kLevelKey)))
             state.NiveauChoisi = *choice;
     }
     const auto start = stored(settingsDir, gameDir, kStartIni);
     // No start.ini means a first start: the player picks a language before anything else.
-    if (!FileExists(start))
-        return FirstWindow::Langue;
+    if (!fileExists(start))
+        return FirstWindow::Language;
     // An unreadable language still means the player has been here before; the main window
     // opens with the language left as it was. So does a code of no language (6, 2.5, -1): the
     // texts would be empty for it, and a hand-edited or damaged file must not leave the game
     // without menus.
-    const auto langue = ReadSingle(storedValue(start, kStartSection, kStartKey));
-    if (langue && isLanguageCode(*langue))
-        state.Langue = *langue;
+    const auto language = readSingle(storedValue(start, kStartSection, kStartKey));
+    if (language && isLanguageCode(*language))
+        state.Langue = *language;
     return FirstWindow::Main;
 }
 
-bool SaveNiveau(const std::filesystem::path& programDir, const GameState& state)
+bool saveLevel(const std::filesystem::path& programDir, const GameState& state)
 {
-    return rewrite(programDir / kNiveauIni, kNiveauSection, kNiveauKey, state.NiveauChoisi);
+    return rewrite(programDir / kLevelIni, kLevelSection, kLevelKey, state.NiveauChoisi);
 }
 
-bool SaveLangue(const std::filesystem::path& programDir, float langue)
+bool saveLanguage(const std::filesystem::path& programDir, float language)
 {
-    return rewrite(programDir / kStartIni, kStartSection, kStartKey, langue);
+    return rewrite(programDir / kStartIni, kStartSection, kStartKey, language);
 }
 
 } // namespace taremo

@@ -10,11 +10,11 @@ namespace taremo {
 inline constexpr const char* kStartIni = "start.ini";
 inline constexpr const char* kStartSection = "LastOpen";
 inline constexpr const char* kStartKey = "Language";
-inline constexpr const char* kNiveauIni = "niveau.ini";
-inline constexpr const char* kNiveauSection = "Niveau";
-inline constexpr const char* kNiveauKey = "NiveauChoisi";
+inline constexpr const char* kLevelIni = "niveau.ini";
+inline constexpr const char* kLevelSection = "Niveau";
+inline constexpr const char* kLevelKey = "NiveauChoisi";
 
-enum class FirstWindow { Main, Langue };
+enum class FirstWindow { Main, Language };
 
 // Reads niveau.ini and start.ini of the settings folder `settingsDir` into `state` and tells
 // which window to show: the main window when start.ini exists, the language dialog otherwise.
@@ -25,9 +25,9 @@ FirstWindow Main(const std::filesystem::path& settingsDir, GameState& state,
                  const std::filesystem::path& gameDir = {});
 
 // Rewrites niveau.ini with state.NiveauChoisi (done when the main window closes).
-bool SaveNiveau(const std::filesystem::path& programDir, const GameState& state);
+bool saveLevel(const std::filesystem::path& programDir, const GameState& state);
 
-// Rewrites start.ini with the language code `langue` (done on each choice of a language).
-bool SaveLangue(const std::filesystem::path& programDir, float langue);
+// Rewrites start.ini with the language code `language` (done on each choice of a language).
+bool saveLanguage(const std::filesystem::path& programDir, float language);
 
 } // namespace taremo

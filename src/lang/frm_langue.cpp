@@ -57,12 +57,12 @@ QIcon flagIcon(const char* code)
 
 } // namespace
 
-FrmLangue::FrmLangue(Chosen chosen, QWidget* parent)
+FrmLangue::FrmLangue(float language, Chosen chosen, QWidget* parent)
     : PlainDialog(parent), m_chosen(std::move(chosen))
 {
     setObjectName(QStringLiteral("frmLangue"));
     setWindowTitle(QString());
-    setAccessibleName(QString::fromStdString(SpokenText(Spoken::LanguageDialog)));
+    setAccessibleName(QString::fromStdString(spokenText(language, Spoken::LanguageDialog)));
     setWindowIcon(noIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);

@@ -1,7 +1,7 @@
 // The language dialog: five flag buttons, one per language.
 #pragma once
 
-#include "app/qt_plain_dialog.h"
+#include "widgets/plain_dialog.h"
 
 #include <array>
 #include <functional>
@@ -19,7 +19,8 @@ public:
     // once the dialog has closed.
     using Chosen = std::function<void(int flag)>;
 
-    explicit FrmLangue(Chosen chosen, QWidget* parent = nullptr);
+    // Named for a screen reader in the language of code `language`.
+    FrmLangue(float language, Chosen chosen, QWidget* parent = nullptr);
 
     // Gives flag `flag` the focus, so that Enter or Space choose it.
     void offerFlag(int flag);

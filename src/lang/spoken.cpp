@@ -1,8 +1,6 @@
 // The words for assistive technology, one column per language.
 #include "lang/spoken.h"
 
-#include "app/game_state.h"
-
 #include <array>
 #include <string_view>
 
@@ -38,16 +36,14 @@ constexpr std::array<Row, 12> kSpoken = {{
 
 } // namespace
 
-std::string SpokenText(float langue, Spoken word)
+std::string spokenText(float language, Spoken word)
 {
     std::size_t column = 0;
     for (std::size_t code = 1; code <= 5; ++code) {
-        if (langue == static_cast<float>(code))
+        if (language == static_cast<float>(code))
             column = code - 1;
     }
     return std::string(kSpoken.at(static_cast<std::size_t>(word)).at(column));
 }
-
-std::string SpokenText(Spoken word) { return SpokenText(gameState().Langue, word); }
 
 } // namespace taremo

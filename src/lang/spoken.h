@@ -21,11 +21,8 @@ enum class Spoken {
     AboutEmblem,
 };
 
-// `word` in language `langue` (1 English, 2 French, 3 German, 4 Italian, 5 Spanish), UTF-8;
-// English for any other code.
-std::string SpokenText(float langue, Spoken word);
-
-// `word` in the game's current language, gameState().Langue.
-std::string SpokenText(Spoken word);
+// `word` in the language of code `language` (1 English, 2 French, 3 German, 4 Italian,
+// 5 Spanish), UTF-8; English for any other code.
+std::string spokenText(float language, Spoken word);
 
 } // namespace taremo

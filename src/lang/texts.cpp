@@ -5,8 +5,6 @@
 #include <cstddef>
 #include <string_view>
 
-#include "app/game_state.h"
-
 namespace taremo {
 
 namespace {
@@ -79,16 +77,16 @@ constexpr std::array<Row, kLastNumber + 1> kTexts = [] {
 
 } // namespace
 
-std::string Traduction(float& langue, std::int16_t number)
+std::string Traduction(float& language, std::int16_t number)
 {
     // A game that has not chosen yet speaks English from here on.
-    if (langue == 0.0f) {
-        langue = 1.0f;
+    if (language == 0.0f) {
+        language = 1.0f;
     }
     // Only the exact codes name a language; 2.5 or NaN is no language at all, not a near one.
     std::size_t column = kLanguageCount;
     for (std::size_t code = 1; code <= kLanguageCount; ++code) {
-        if (langue == static_cast<float>(code)) {
+        if (language == static_cast<float>(code)) {
             column = code - 1;
         }
     }
@@ -101,12 +99,11 @@ std::string Traduction(float& langue, std::int16_t number)
     return std::string(kTexts[static_cast<std::size_t>(number)][column]);
 }
 
-std::string Traduction(std::int16_t number) { return Traduction(gameState().Langue, number); }
-
-std::string LevelLine(std::int16_t position)
+std::string levelLine(float& language, std::int16_t position)
 {
     const auto name = static_cast<std::int16_t>(16 + position);
-    return Traduction(13) + " " + Traduction(name) + std::string(7, ' ') + Traduction(11);
+    return Traduction(language, 13) + " " + Traduction(language, name) + std::string(7, ' ') +
+           Traduction(language, 11);
 }
 
 } // namespace taremo

@@ -25,7 +25,7 @@ std::string Board::solutionText(int index) const
 bool Board::holdsSolution(int index) const
 {
     // Only pasted text could be other than one digit; whatever is not a number is wrong.
-    const auto value = ReadNumber(cell(index).text);
+    const auto value = readNumber(cell(index).text);
     return value && *value == Solution(m_state.NumGrille, cellNumber(index));
 }
 
@@ -42,7 +42,7 @@ void Board::newPuzzle(const Puzzle& puzzle)
         if (puzzle.open.at(static_cast<std::size_t>(i)))
             writable(i) = Cell{"", kWindowBackground, cell(i).fore, true};
     }
-    m_finirEnabled = true;
+    m_finishEnabled = true;
 }
 
 KeyResult Board::txtCh_KeyPress(int index, std::int16_t keyAscii)
@@ -62,7 +62,7 @@ KeyResult Board::txtCh_KeyPress(int index, std::int16_t keyAscii)
         c.text = result.key ? std::string(1, static_cast<char>(result.key)) : std::string();
         result.key = 0; // already written; the field must not insert it again
         if (Complet() && CasesJustes())
-            result.announce = Announce::BravoThenDisableFinir;
+            result.announce = Announce::BravoThenDisableFinish;
         return result;
     }
 
@@ -78,7 +78,7 @@ KeyResult Board::txtCh_KeyPress(int index, std::int16_t keyAscii)
     if (Termine()) {
         result.key = 0;
         c.text = solutionText(index);
-        result.announce = Announce::BravoThenDisableFinir;
+        result.announce = Announce::BravoThenDisableFinish;
     }
     return result;
 }
@@ -169,7 +169,7 @@ void Board::mnuFinir_Click()
         }
         c.enabled = false;
     }
-    m_finirEnabled = false;
+    m_finishEnabled = false;
 }
 
 int Board::nextOpenCell(int index, int step) const

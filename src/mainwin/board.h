@@ -37,8 +37,8 @@ struct Cell {
 // What the window must announce after a digit or an answer.
 enum class Announce {
     None,
-    Bravo,                // show the message; the finish command stays as it is
-    BravoThenDisableFinir // show the message, then disable the finish command
+    Bravo,                 // show the message; the finish command stays as it is
+    BravoThenDisableFinish // show the message, then disable the finish command
 };
 
 // A key handled by the board: the character the cell keeps (0 when discarded) and the outcome.
@@ -55,8 +55,8 @@ public:
     const GameState& state() const { return m_state; }
 
     std::int16_t CaseCourante() const { return m_caseCourante; }
-    bool finirEnabled() const { return m_finirEnabled; }
-    void setFinirEnabled(bool enabled) { m_finirEnabled = enabled; }
+    bool finishEnabled() const { return m_finishEnabled; }
+    void setFinishEnabled(bool enabled) { m_finishEnabled = enabled; }
 
     // Puts `puzzle` on the board: its grid becomes the grid in play, every cell given (its
     // solution digit, settled, cyan; the text colour left as it was), then the puzzle's open
@@ -113,7 +113,7 @@ private:
     GameState& m_state;
     std::array<Cell, 81> m_cells{};
     std::int16_t m_caseCourante = 0;
-    bool m_finirEnabled = false;
+    bool m_finishEnabled = false;
 };
 
 } // namespace taremo

@@ -3,7 +3,7 @@
 #include "mainwin/frm_cell_edit.h"
 
 #include "mainwin/frm_main.h"
-#include "mainwin/qt_cell_look.h"
+#include "widgets/cell_look.h"
 
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
@@ -86,20 +86,20 @@ void CellEdit::keyPressEvent(QKeyEvent* event)
     }
     if (isMenuKey(event)) {
         event->accept();
-        m_form.txtCh_AnswerKey(m_index);
+        m_form.answerKeyInCell(m_index);
         return;
     }
     int dRow = 0;
     int dColumn = 0;
     if (arrowStep(event, dRow, dColumn)) {
         event->accept();
-        m_form.txtCh_Arrow(m_index, dRow, dColumn);
+        m_form.arrowKeyInCell(m_index, dRow, dColumn);
         return;
     }
     if (event->key() == Qt::Key_Backspace || !producesCharacter(event)) {
         // Backspace, Delete, Home and End act as in any text field.
         QLineEdit::keyPressEvent(event);
-        m_form.txtCh_FieldEdited(m_index);
+        m_form.cellTextEdited(m_index);
         return;
     }
     event->accept();
@@ -152,7 +152,7 @@ void CellEdit::contextMenuEvent(QContextMenuEvent* event)
     // a right click never offers the answer.
     event->accept();
     if (event->reason() == QContextMenuEvent::Keyboard)
-        m_form.txtCh_AnswerKey(m_index);
+        m_form.answerKeyInCell(m_index);
 }
 
 void CellEdit::paintEvent(QPaintEvent* event)

@@ -17,7 +17,6 @@ bool arrowStep(const QKeyEvent* event, int& dRow, int& dColumn);
 class CellEdit : public QLineEdit {
 public:
     CellEdit(FrmMain& form, int index, QWidget* parent);
-    int index() const { return m_index; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -2,18 +2,18 @@
 #include "mainwin/frm_main.h"
 
 #include "about/frm_info.h"
-#include "app/qt_fit_text.h"
-#include "app/qt_message_box.h"
-#include "app/qt_packed_picture.h"
-#include "app/qt_paths.h"
-#include "app/qt_sharp_picture.h"
+#include "app/game.h"
 #include "lang/desktop_language.h"
 #include "lang/frm_langue.h"
 #include "lang/spoken.h"
 #include "lang/texts.h"
-#include "mainwin/qt_cell_look.h"
 #include "puzzle/frm_new.h"
 #include "puzzle/puzzle_maker.h"
+#include "widgets/cell_look.h"
+#include "widgets/fit_text.h"
+#include "widgets/message_box.h"
+#include "widgets/packed_picture.h"
+#include "widgets/sharp_picture.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,8 +23,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-
-#include <memory>
 
 namespace taremo {
 
@@ -66,15 +64,10 @@ private:
     FrmMain& m_form;
 };
 
-std::unique_ptr<FrmMain>& mainInstance()
-{
-    static std::unique_ptr<FrmMain> instance;
-    return instance;
-}
-
 } // namespace
 
-FrmMain::FrmMain(QWidget* parent) : QMainWindow(parent), m_board(gameState())
+FrmMain::FrmMain(Game& game, MessageSink& messages, QWidget* parent)
+    : QMainWindow(parent), m_game(game), m_messages(messages), m_board(game.state)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("  ta | re | mo"));
@@ -207,23 +200,24 @@ void FrmMain::resizeEvent(QResizeEvent* event)
 void FrmMain::closeEvent(QCloseEvent* event)
 {
     // Nothing asks: the difficulty is stored and the program ends, whatever the grid.
-    SaveNiveau(settingsDir(), gameState());
+    saveLevel(m_game.settingsDir(), m_game.state);
     event->accept();
     QCoreApplication::quit();
 }
 
 void FrmMain::ChangeLangue()
 {
-    m_mnuFichier->setTitle(qs(Traduction(1)));
-    m_mnuNew->setText(qs(Traduction(2)));
-    m_mnuFinir->setText(qs(Traduction(3)));
-    m_mnuQuit->setText(qs(Traduction(4)));
-    m_mnuAide->setTitle(qs(Traduction(6)));
-    m_mnuReponse->setText(qs(Traduction(7)));
-    m_mnuApropos->setTitle(qs(Traduction(8)));
-    m_mnuInfo->setText(qs(Traduction(9)));
+    float& language = m_game.state.Langue;
+    m_mnuFichier->setTitle(qs(Traduction(language, 1)));
+    m_mnuNew->setText(qs(Traduction(language, 2)));
+    m_mnuFinir->setText(qs(Traduction(language, 3)));
+    m_mnuQuit->setText(qs(Traduction(language, 4)));
+    m_mnuAide->setTitle(qs(Traduction(language, 6)));
+    m_mnuReponse->setText(qs(Traduction(language, 7)));
+    m_mnuApropos->setTitle(qs(Traduction(language, 8)));
+    m_mnuInfo->setText(qs(Traduction(language, 9)));
     // What a screen reader says of the title picture and the cells follows the language too.
-    m_image1->setAccessibleName(qs(SpokenText(Spoken::TitlePicture)));
+    m_image1->setAccessibleName(qs(spokenText(language, Spoken::TitlePicture)));
     if (m_txtCh[0] != nullptr) {
         m_paintedOnce.fill(false);
         repaintBoard();
@@ -232,17 +226,17 @@ void FrmMain::ChangeLangue()
 
 void FrmMain::newGrid(const NewGridChoice& choice)
 {
-    const std::optional<Puzzle> puzzle = MakePuzzle(gameRandom(), choice.position);
+    const std::optional<Puzzle> puzzle = makePuzzle(m_game.random, choice.position);
     if (!puzzle)
         return;
     m_board.newPuzzle(*puzzle);
     repaintBoard();
-    m_lblNiveau->setText(qs(LevelLine(choice.position)));
+    m_lblNiveau->setText(qs(levelLine(m_game.state.Langue, choice.position)));
     shrinkToFit(m_lblNiveau, QApplication::font(m_lblNiveau).pointSizeF());
     m_fraGrille->show();
     m_lblNiveau->show();
     m_image1->hide();
-    gameState().SansAssistance = choice.assistance ? kFalse : kTrue;
+    m_game.state.SansAssistance = choice.assistance ? kFalse : kTrue;
 }
 
 void FrmMain::paintCell(int index)
@@ -266,7 +260,7 @@ void FrmMain::paintCell(int index)
         m_revealed[i] = false;
     else if (settledNow)
         m_revealed[i] = m_revealing;
-    const QString name = cellAccessibleName(index, cell, m_revealed[i]);
+    const QString name = cellAccessibleName(index, cell, m_revealed[i], m_game.state.Langue);
     if (edit->accessibleName() != name)
         edit->setAccessibleName(name); // tells a screen reader of the new state
     m_painted[i] = cell;
@@ -279,7 +273,7 @@ void FrmMain::repaintBoard()
     for (int i = 0; i < kCellCount; ++i)
         paintCell(i);
     showCurrentCell();
-    m_mnuFinir->setEnabled(m_board.finirEnabled());
+    m_mnuFinir->setEnabled(m_board.finishEnabled());
 }
 
 void FrmMain::announce(Announce announce)
@@ -287,17 +281,22 @@ void FrmMain::announce(Announce announce)
     if (announce == Announce::None)
         return;
     repaintBoard();
-    showMessage(this, MessageIcon::Information, qs(Traduction(22)));
-    if (announce == Announce::BravoThenDisableFinir)
-        m_board.setFinirEnabled(false);
+    m_messages.show(this, MessageIcon::Information, kGameTitle,
+                    qs(Traduction(m_game.state.Langue, 22)));
+    if (announce == Announce::BravoThenDisableFinish)
+        m_board.setFinishEnabled(false);
     repaintBoard();
 }
 
 void FrmMain::mnuNew_Click()
 {
-    FrmNew dialog(this);
+    GameState& state = m_game.state;
+    FrmNew dialog(m_messages, state.Langue, state.NiveauChoisi, state.SansAssistance == kFalse,
+                  this);
     dialog.exec();
     activateWindow();
+    // The difficulty last picked is kept, even when the dialog was cancelled.
+    state.NiveauChoisi = dialog.difficulty();
     if (const auto choice = dialog.choice()) {
         newGrid(*choice);
         focusOpenCell();
@@ -322,7 +321,7 @@ void FrmMain::focusOpenCell()
 
 void FrmMain::mnuFinir_Click()
 {
-    if (!m_board.finirEnabled())
+    if (!m_board.finishEnabled())
         return;
     m_board.mnuFinir_Click();
     m_revealing = true;
@@ -333,22 +332,24 @@ void FrmMain::mnuFinir_Click()
 void FrmMain::Language_Click()
 {
     // Modal over the main window; the game in play is left as it is.
-    FrmLangue dialog([this](int flag) { LanguageChosen(flag); }, this);
+    FrmLangue dialog(
+        m_game.state.Langue, [this](int flag) { languageChosen(flag); }, this);
     dialog.exec();
     activateWindow();
 }
 
-void FrmMain::LanguageChosen(int flag)
+void FrmMain::languageChosen(int flag)
 {
-    gameState().Langue = static_cast<float>(flag + 1);
-    const bool saved = SaveLangue(settingsDir(), gameState().Langue);
+    m_game.state.Langue = static_cast<float>(flag + 1);
+    const bool saved = saveLanguage(m_game.settingsDir(), m_game.state.Langue);
     ChangeLangue();
     show();
     activateWindow();
     if (!saved) {
-        showMessage(this, MessageIcon::Exclamation,
-                    QStringLiteral("The language could not be saved: its start.ini, in the game's "
-                                   "folder or in your settings folder, cannot be written."));
+        m_messages.show(this, MessageIcon::Exclamation, kGameTitle,
+                        QStringLiteral("The language could not be saved: its start.ini, in the "
+                                       "game's folder or in your settings folder, cannot be "
+                                       "written."));
     }
 }
 
@@ -365,9 +366,18 @@ void FrmMain::mnuReponse_Click()
 
 void FrmMain::mnuInfo_Click()
 {
-    FrmInfo box(this);
+    FrmInfo box(m_game.state.Langue, this);
     box.exec();
     activateWindow();
+    if (!box.voteClicked())
+        return;
+    // The rating page opens from this window; a failure is told over it.
+    const LinkOutcome outcome =
+        m_game.ratingLink.open(m_game.settingsDir(), static_cast<std::uintptr_t>(winId()));
+    if (outcome.message) {
+        m_messages.show(this, MessageIcon::Exclamation, qs(outcome.message->title),
+                        qs(outcome.message->text));
+    }
 }
 
 void FrmMain::txtCh_KeyPress(int index, const QString& typed)
@@ -382,7 +392,7 @@ void FrmMain::txtCh_KeyPress(int index, const QString& typed)
     }
 }
 
-void FrmMain::txtCh_FieldEdited(int index)
+void FrmMain::cellTextEdited(int index)
 {
     m_board.setFieldText(index, txtCh(index)->text().toStdString());
     m_painted[static_cast<std::size_t>(index)] = m_board.cell(index);
@@ -398,26 +408,17 @@ void FrmMain::changeEvent(QEvent* event)
     }
 }
 
-FrmMain& frmMain()
-{
-    auto& instance = mainInstance();
-    if (!instance)
-        instance = std::make_unique<FrmMain>();
-    return *instance;
-}
-
-void unloadFrmMain() { mainInstance().reset(); }
-
-void startGame(FirstWindow first)
+void startGame(FrmMain& main, FirstWindow first)
 {
     if (first == FirstWindow::Main) {
-        frmMain().show();
+        main.show();
         // Asked for at once, so that the keys reach the game even with no window manager.
-        frmMain().activateWindow();
+        main.activateWindow();
         return;
     }
-    // Deleted on close; being the only window, closing it unanswered ends the program.
-    auto* dialog = new FrmLangue([](int flag) { frmMain().LanguageChosen(flag); });
+    // Deleted on close; being the only window shown, closing it unanswered ends the program.
+    auto* dialog = new FrmLangue(main.board().state().Langue,
+                                 [&main](int flag) { main.languageChosen(flag); });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
     // The desktop's language is offered first; only a click chooses it.

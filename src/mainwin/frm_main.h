@@ -16,11 +16,15 @@ class QMenu;
 
 namespace taremo {
 
+struct Game;
+class MessageSink;
 struct NewGridChoice;
 
+// The window of `game`, which it keeps its state in: it hands each dialog what the dialog
+// shows, then stores and acts on what the dialog hands back. Its messages go to `messages`.
 class FrmMain : public QMainWindow {
 public:
-    explicit FrmMain(QWidget* parent = nullptr);
+    FrmMain(Game& game, MessageSink& messages, QWidget* parent = nullptr);
 
     // The board in play, for reading; it changes only through the handlers below.
     const Board& board() const { return m_board; }
@@ -28,7 +32,7 @@ public:
     // Language `flag` + 1 becomes the game's: kept in start.ini, the menus re-captioned and
     // this window shown. A failed store is told to the player; the language still applies
     // for this run.
-    void LanguageChosen(int flag);
+    void languageChosen(int flag);
 
     // Handlers, each a few lines: call the board, repaint, announce.
     void mnuNew_Click();
@@ -38,13 +42,13 @@ public:
     void mnuReponse_Click();
     void mnuInfo_Click();
     void txtCh_KeyPress(int index, const QString& typed);
-    void txtCh_FieldEdited(int index);
+    void cellTextEdited(int index);
     void txtCh_GotFocus(int index);
     // An arrow key in cell `index`: the focus moves to the nearest open cell that way.
-    void txtCh_Arrow(int index, int dRow, int dColumn);
+    void arrowKeyInCell(int index, int dRow, int dColumn);
     void txtCh_MouseDown(int index, Qt::MouseButton button, const QPoint& globalPos);
     // The Menu key or Shift+F10 in cell `index`: the answer pop-up, placed at the cell.
-    void txtCh_AnswerKey(int index);
+    void answerKeyInCell(int index);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -73,6 +77,8 @@ private:
     void paintCell(int index);
     void showCurrentCell();
 
+    Game& m_game;
+    MessageSink& m_messages;
     Board m_board;
     std::array<CellEdit*, 81> m_txtCh{};
     std::array<Cell, 81> m_painted{};
@@ -96,14 +102,9 @@ private:
     QAction* m_mnuInfo = nullptr;
 };
 
-// The one main window of the program, created on first use.
-FrmMain& frmMain();
-// Destroys the main window (tests start each case from a fresh one).
-void unloadFrmMain();
-
-// Shows the first window the start routine chose: the main window, or at a first start the
-// language dialog alone, modeless, with the desktop's language offered. Choosing a flag there
+// Shows the first window the start routine chose: the main window `main`, or at a first start
+// the language dialog alone, modeless, with the desktop's language offered. Choosing a flag there
 // opens the game; closing it unanswered ends the program without writing anything.
-void startGame(FirstWindow first);
+void startGame(FrmMain& main, FirstWindow first);
 
 } // namespace taremo

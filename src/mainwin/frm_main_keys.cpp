@@ -34,7 +34,7 @@ void FrmMain::keyPressEvent(QKeyEvent* event)
     int dColumn = 0;
     if (m_fraGrille->isVisible() && arrowStep(event, dRow, dColumn)) {
         event->accept();
-        txtCh_Arrow(m_board.CaseCourante(), dRow, dColumn);
+        arrowKeyInCell(m_board.CaseCourante(), dRow, dColumn);
         return;
     }
     QMainWindow::keyPressEvent(event);
@@ -55,7 +55,7 @@ bool FrmMain::focusNextPrevChild(bool next)
     return QMainWindow::focusNextPrevChild(next);
 }
 
-void FrmMain::txtCh_Arrow(int index, int dRow, int dColumn)
+void FrmMain::arrowKeyInCell(int index, int dRow, int dColumn)
 {
     const int target = m_board.nearestOpenCell(index, dRow, dColumn);
     if (target >= 0)
@@ -70,7 +70,7 @@ void FrmMain::txtCh_MouseDown(int index, Qt::MouseButton button, const QPoint& g
     showCurrentCell();
 }
 
-void FrmMain::txtCh_AnswerKey(int index)
+void FrmMain::answerKeyInCell(int index)
 {
     if (!m_board.answerOffered(index) || m_mnuAide->isVisible())
         return;

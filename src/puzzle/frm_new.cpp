@@ -1,12 +1,11 @@
 // The new-grid dialog.
 #include "puzzle/frm_new.h"
 
-#include "app/game_state.h"
-#include "app/qt_fit_text.h"
-#include "app/qt_message_box.h"
 #include "lang/spoken.h"
 #include "lang/texts.h"
 #include "puzzle/puzzle_maker.h"
+#include "widgets/fit_text.h"
+#include "widgets/message_box.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,17 +30,19 @@ W* place(W* widget, const char* name, int left, int top, int width, int height)
 
 } // namespace
 
-FrmNew::FrmNew(QWidget* parent) : PlainDialog(parent)
+FrmNew::FrmNew(MessageSink& messages, float language, std::int16_t difficulty, bool assistance,
+               QWidget* parent)
+    : PlainDialog(parent), m_messages(messages), m_language(language)
 {
     setObjectName(QStringLiteral("frmNew"));
     setWindowTitle(QString());
     // The caption stays empty; a screen reader still names the dialog.
-    setAccessibleName(qs(SpokenText(Spoken::NewGridDialog)));
+    setAccessibleName(qs(spokenText(m_language, Spoken::NewGridDialog)));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(px(3840), px(1635));
     createControls();
-    Form_Load();
+    Form_Load(difficulty, assistance);
 }
 
 void FrmNew::createControls()
@@ -66,20 +67,19 @@ void FrmNew::createControls()
     connect(m_cmdUndo, &QPushButton::clicked, this, &FrmNew::cmdUndo_Click);
 }
 
-void FrmNew::Form_Load()
+void FrmNew::Form_Load(std::int16_t position, bool assistance)
 {
     m_cmbChoix->clear();
     for (int number = 16; number <= 21; ++number)
-        m_cmbChoix->addItem(qs(Traduction(static_cast<std::int16_t>(number))));
+        m_cmbChoix->addItem(qs(Traduction(m_language, static_cast<std::int16_t>(number))));
     connect(m_cmbChoix, &QComboBox::currentIndexChanged, this, &FrmNew::cmbChoix_Click);
-    const int position = gameState().NiveauChoisi;
     m_cmbChoix->setCurrentIndex(position >= 0 && position < kDifficultyCount ? position : -1);
     cmbChoix_Click(m_cmbChoix->currentIndex());
-    m_label1->setText(qs(Traduction(12)));
+    m_label1->setText(qs(Traduction(m_language, 12)));
     shrinkToFit(m_label1);
-    m_cmdUndo->setText(qs(Traduction(14)));
-    m_chkAssist->setText(qs(Traduction(15)));
-    m_chkAssist->setChecked(gameState().SansAssistance == kFalse);
+    m_cmdUndo->setText(qs(Traduction(m_language, 14)));
+    m_chkAssist->setText(qs(Traduction(m_language, 15)));
+    m_chkAssist->setChecked(assistance);
 }
 
 void FrmNew::showEvent(QShowEvent* event)
@@ -88,17 +88,14 @@ void FrmNew::showEvent(QShowEvent* event)
     m_cmdOK->setFocus(); // OK comes first in the tab order
 }
 
-void FrmNew::cmbChoix_Click(int position)
-{
-    gameState().NiveauChoisi = static_cast<std::int16_t>(position);
-}
+void FrmNew::cmbChoix_Click(int position) { m_difficulty = static_cast<std::int16_t>(position); }
 
 void FrmNew::cmdOK_Click()
 {
     const int position = m_cmbChoix->currentIndex();
     if (position < 0) {
-        showMessage(this, MessageIcon::Exclamation,
-                    QStringLiteral("Veuillez choisir la difficulté"));
+        m_messages.show(this, MessageIcon::Exclamation, kGameTitle,
+                        QStringLiteral("Veuillez choisir la difficulté"));
         return;
     }
     m_choice = NewGridChoice{static_cast<std::int16_t>(position), m_chkAssist->isChecked()};

@@ -13,7 +13,7 @@ std::int16_t Solution(std::int16_t grid, std::int16_t cell)
     return static_cast<std::int16_t>(kGridTable[grid - 1][cell - 1] - '0');
 }
 
-std::string_view GridDigits(int grid)
+std::string_view gridDigits(int grid)
 {
     if (grid < 1 || grid > kGridCount)
         return {};

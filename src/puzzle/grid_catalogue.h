@@ -14,6 +14,6 @@ inline constexpr int kCellCount = 81;
 std::int16_t Solution(std::int16_t grid, std::int16_t cell);
 
 // The 81 digits of grid `grid` (1..250), or an empty view outside that range.
-std::string_view GridDigits(int grid);
+std::string_view gridDigits(int grid);
 
 } // namespace taremo

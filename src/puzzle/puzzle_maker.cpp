@@ -3,7 +3,7 @@
 
 namespace taremo {
 
-std::optional<Puzzle> MakePuzzle(Random& random, std::int16_t position)
+std::optional<Puzzle> makePuzzle(Random& random, std::int16_t position)
 {
     if (position < 0 || position >= kDifficultyCount)
         return std::nullopt;

@@ -23,6 +23,6 @@ struct Puzzle {
 
 // Draws a grid number, then openedCellCount(position) distinct random cells to open.
 // Nothing when `position` is not a difficulty.
-std::optional<Puzzle> MakePuzzle(Random& random, std::int16_t position);
+std::optional<Puzzle> makePuzzle(Random& random, std::int16_t position);
 
 } // namespace taremo

@@ -34,19 +34,11 @@ void Random::reseed()
     m_state = mix(m_state ^ mix(m_clock())) + 0x9E3779B97F4A7C15ULL;
 }
 
-void Random::restart() { m_state = kStartState; }
-
 std::uint64_t Random::systemClock()
 {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     return static_cast<std::uint64_t>(
         std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
-}
-
-Random& gameRandom()
-{
-    static Random random;
-    return random;
 }
 
 } // namespace taremo

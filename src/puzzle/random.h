@@ -24,9 +24,6 @@ public:
     // clock has not moved since the last one.
     virtual void reseed();
 
-    // Back to the fixed starting state.
-    void restart();
-
     // Nanoseconds of the system clock.
     static std::uint64_t systemClock();
 
@@ -34,8 +31,5 @@ private:
     Clock m_clock;
     std::uint64_t m_state;
 };
-
-// The generator of the running program, at its fixed state when the program starts.
-Random& gameRandom();
 
 } // namespace taremo

@@ -48,7 +48,7 @@ TEST_F(BoardTest, UnassistedGameIsWonByTheKeyThatLeavesEveryCellRight)
         EXPECT_EQ(type(i, right), Announce::None) << "a wrong digit is still there";
     EXPECT_TRUE(board.cell(0).fore == kRed && board.cell(1).fore == kRed) << "every wrong digit";
     EXPECT_EQ(type(0, true), Announce::None);
-    EXPECT_EQ(type(1, true), Announce::BravoThenDisableFinir);
+    EXPECT_EQ(type(1, true), Announce::BravoThenDisableFinish);
 }
 
 // From the current cell, at first a given one: an arrow leads along its line past given cells to
@@ -84,9 +84,9 @@ TEST_F(BoardTest, FinishRevealsAndCorrectsThenANewPuzzleGivesItsGridAndOpensItsC
     EXPECT_EQ(board.cell(0), (Cell{test::digitOf(0), kRed, kRed, false}));
     EXPECT_EQ(board.cell(1), (Cell{test::digitOf(1), kBg, kFg, false}));
     EXPECT_EQ(board.cell(2), (Cell{test::digitOf(2), kGreen, kFg, false}));
-    EXPECT_FALSE(board.finirEnabled());
+    EXPECT_FALSE(board.finishEnabled());
     board.newPuzzle(test::puzzleOf({40, 80}, 2));
-    EXPECT_TRUE(board.finirEnabled());
+    EXPECT_TRUE(board.finishEnabled());
     for (int i = 0; i < kCellCount; ++i) {
         const std::uint32_t fore = i == 0 ? kRed : kFg; // the text colour stays as it was
         const Cell given{test::digitOf(i, 2), kCyan, fore, false}, open{"", kBg, fore, true};

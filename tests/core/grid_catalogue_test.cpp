@@ -29,7 +29,7 @@ TEST(GridCatalogue, EveryGridIsSolvedLooksUpItsOwnDigitsAndNoTwoAreAlike)
 {
     std::set<std::string> seen;
     for (std::int16_t grid = 1; grid <= kGridCount; ++grid) {
-        const std::string_view digits = GridDigits(grid);
+        const std::string_view digits = gridDigits(grid);
         ASSERT_EQ(digits.size(), 81u) << grid;
         std::array<std::set<char>, 27> groups; // nine rows, nine columns, nine blocks
         for (int c = 0; c < kCellCount; ++c) {

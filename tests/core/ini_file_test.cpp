@@ -47,7 +47,7 @@ TEST(IniReader, MatchesSectionWholeKeyByPrefixValueAfterFirstEquals)
         {keyAfter(20200, "\r\n", "x"), ""}};
     std::int16_t matchLength = 0; // the key's whole length, which it keeps from the first look on
     for (const auto& [text, expected] : rows)
-        EXPECT_EQ(LireIniText("LastOpen", "Language", text, matchLength), expected) << text.size();
+        EXPECT_EQ(readIniText("LastOpen", "Language", text, matchLength), expected) << text.size();
 }
 
 TEST(IniRewrite, ReplacesTheFileWholeOrNotAtAllAndNeverThroughALink)
@@ -58,19 +58,19 @@ TEST(IniRewrite, ReplacesTheFileWholeOrNotAtAllAndNeverThroughALink)
     fs::create_symlink(target, file);
     fs::create_symlink(target, dir / "niveau.ini.tmp"); // planted where the new copy goes
 #endif
-    ASSERT_TRUE(RewriteIni(file, "[Niveau]", "NiveauChoisi", std::int16_t{2}));
+    ASSERT_TRUE(rewriteIni(file, "[Niveau]", "NiveauChoisi", std::int16_t{2}));
     EXPECT_EQ(test::readBytes(target), "keep");
     // A new file is made only where nothing holds its name.
-    EXPECT_FALSE(fileops::CreateNewFile(file, "x"));
+    EXPECT_FALSE(fileops::createNewFile(file, "x"));
     // A read-only file is kept even where the system would let it be replaced.
     fs::permissions(file, fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_FALSE(RewriteIni(file, "[Niveau]", "NiveauChoisi", std::int16_t{3}));
+    EXPECT_FALSE(rewriteIni(file, "[Niveau]", "NiveauChoisi", std::int16_t{3}));
     fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
     fs::permissions(dir.path(), fs::perms::owner_write, fs::perm_options::remove);
 #ifdef _WIN32 // Windows ignores the mark on folders (Explorer sets it on customised ones)
-    EXPECT_TRUE(RewriteIni(file, "[Niveau]", "NiveauChoisi", std::int16_t{2}));
+    EXPECT_TRUE(rewriteIni(file, "[Niveau]", "NiveauChoisi", std::int16_t{2}));
 #else
-    EXPECT_FALSE(RewriteIni(file, "[Niveau]", "NiveauChoisi", std::int16_t{3}));
+    EXPECT_FALSE(rewriteIni(file, "[Niveau]", "NiveauChoisi", std::int16_t{3}));
     fs::permissions(dir.path(), fs::perms::owner_write, fs::perm_options::add);
     // A write that fails midway: files may grow to 12 bytes only.
     std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails rather than ends the tests
@@ -78,7 +78,7 @@ TEST(IniRewrite, ReplacesTheFileWholeOrNotAtAllAndNeverThroughALink)
     ::getrlimit(RLIMIT_FSIZE, &saved);
     const rlimit small{12, saved.rlim_max};
     ::setrlimit(RLIMIT_FSIZE, &small);
-    EXPECT_FALSE(RewriteIni(file, "[Niveau]", "NiveauChoisi", std::int16_t{3}));
+    EXPECT_FALSE(rewriteIni(file, "[Niveau]", "NiveauChoisi", std::int16_t{3}));
     ::setrlimit(RLIMIT_FSIZE, &saved);
 #endif
     EXPECT_EQ(test::readBytes(file), "[Niveau]\r\nNiveauChoisi=2\r\n");

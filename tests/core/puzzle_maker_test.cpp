@@ -9,19 +9,19 @@
 
 using namespace taremo;
 
-TEST(MakePuzzle, FirstGridIsFixedEachCellDrawFollowsItsOwnClockAndEachDifficultyItsCells)
+TEST(PuzzleMaker, FirstGridIsFixedEachCellDrawFollowsItsOwnClockAndEachDifficultyItsCells)
 {
     // The first two clocks agree on their first reading only; the third never agrees.
     Random frozen([] { return 1u; }), later([] { return 2000u; });
     Random ticking([n = std::uint64_t{0}]() mutable { return 1 + 7 * n++; });
-    EXPECT_FALSE(MakePuzzle(frozen, kDifficultyCount));
-    const auto p1 = MakePuzzle(frozen, 0), p2 = MakePuzzle(ticking, 0), p3 = MakePuzzle(later, 0);
+    EXPECT_FALSE(makePuzzle(frozen, kDifficultyCount));
+    const auto p1 = makePuzzle(frozen, 0), p2 = makePuzzle(ticking, 0), p3 = makePuzzle(later, 0);
     EXPECT_EQ(p1->NumGrille, p3->NumGrille) << "nothing drawn for a refused difficulty either";
     EXPECT_NE(p1->open, p2->open);
     // Every difficulty opens its number of distinct cells, on a grid of the catalogue.
     for (int n = 0; n < 600; ++n) {
         const auto position = static_cast<std::int16_t>(n % kDifficultyCount);
-        const auto puzzle = MakePuzzle(later, position);
+        const auto puzzle = makePuzzle(later, position);
         ASSERT_TRUE(puzzle && puzzle->NumGrille >= 1 && puzzle->NumGrille <= kGridCount) << n;
         EXPECT_EQ(std::count(puzzle->open.begin(), puzzle->open.end(), true), 40 + 5 * position);
     }
@@ -29,7 +29,7 @@ TEST(MakePuzzle, FirstGridIsFixedEachCellDrawFollowsItsOwnClockAndEachDifficulty
 
 // The largest value the generator can give draws the last grid and opens the last cell; the
 // smallest, the first ones.
-TEST(MakePuzzle, DrawsReachBothEndsOfTheirRange)
+TEST(PuzzleMaker, DrawsReachBothEndsOfTheirRange)
 {
     const double top = std::nextafter(1.0, 0.0);
     struct Ends : Random {
@@ -45,7 +45,7 @@ TEST(MakePuzzle, DrawsReachBothEndsOfTheirRange)
     };
     for (const double grid : {top, 0.0}) {
         Ends ends(grid);
-        const auto puzzle = MakePuzzle(ends, 0);
+        const auto puzzle = makePuzzle(ends, 0);
         EXPECT_EQ(puzzle->NumGrille, grid == top ? kGridCount : 1);
         EXPECT_TRUE(puzzle->open[kCellCount - 1] && puzzle->open[0]);
     }

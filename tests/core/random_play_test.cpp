@@ -28,19 +28,19 @@ static std::string play(std::uint32_t seed, int events, int (&wins)[2])
         test::Played played{test::Played::Other, cell};
         if (event == 0) {
             state.SansAssistance = pick(2) ? kTrue : kFalse;
-            board.newPuzzle(*MakePuzzle(random, static_cast<std::int16_t>(pick(kDifficultyCount))));
+            board.newPuzzle(*makePuzzle(random, static_cast<std::int16_t>(pick(kDifficultyCount))));
             played.kind = test::Played::NewGrid;
         } else if (event == 1) { // mostly the right digit, else any key
             const char key = pick(10) < 7 ? test::digitOf(cell, state.NumGrille)[0]
                                           : "1234567890a \r\b\x1bZ"[pick(16)];
             played = {test::Played::Key, cell, key, board.txtCh_KeyPress(cell, key).announce};
-            if (played.announced == Announce::BravoThenDisableFinir)
-                board.setFinirEnabled(false); // as the window does once the message is closed
-        } else if (event == 2) {              // over the current cell, assisted only
+            if (played.announced == Announce::BravoThenDisableFinish)
+                board.setFinishEnabled(false); // as the window does once the message is closed
+        } else if (event == 2) {               // over the current cell, assisted only
             board.txtCh_GotFocus(cell);
             if (state.SansAssistance == kFalse && board.cell(cell).enabled)
                 played = {test::Played::Answer, cell, 0, board.mnuReponse_Click()};
-        } else if (board.finirEnabled()) {
+        } else if (board.finishEnabled()) {
             board.mnuFinir_Click();
             played.kind = test::Played::Finish;
         }

@@ -95,7 +95,7 @@ TEST(RatingLink, BrowserIsFoundOnceAndGetsTheAddressAsOneArgumentOrTheLinkSaysWh
                 std::error_code running;
                 for (int i = 0; i < 500 && !fs::remove(browser, running) && running; ++i)
                     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            } else if (const LinkOutcome outcome = link.open(game); outcome.message) {
+            } else if (const LinkOutcome outcome = link.open(game, 0); outcome.message) {
                 text += outcome.message->title + ": " + outcome.message->text + "\n";
             } else { // the browser runs apart from the link: wait for it a little
                 for (int i = 0; i < 250 && !fs::exists(arguments); ++i)

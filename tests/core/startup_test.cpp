@@ -18,10 +18,10 @@ using Started = std::tuple<FirstWindow, std::int16_t, float>;
 
 // Main over a new folder holding niveau.ini and start.ini as given (absent when null), from a
 // state that holds 5 and 4.0, so that a value left alone shows as such.
-static Started start(const char* niveauIni, const char* startIni)
+static Started start(const char* levelIni, const char* startIni)
 {
     test::TempDir dir;
-    for (const auto& [name, bytes] : {std::pair{kNiveauIni, niveauIni}, {kStartIni, startIni}})
+    for (const auto& [name, bytes] : {std::pair{kLevelIni, levelIni}, {kStartIni, startIni}})
         if (bytes)
             test::writeBytes(dir / name, bytes);
     GameState state{.NiveauChoisi = 5, .Langue = 4.0f};
@@ -33,8 +33,9 @@ static Started start(const char* niveauIni, const char* startIni)
 TEST(Startup, FirstWindowAndRestoredChoices)
 {
     // What reads as a number is left to the settings fuzzer.
-    EXPECT_EQ(start(nullptr, nullptr), Started(FirstWindow::Langue, 5, 4.0f)); // the first start
-    EXPECT_EQ(start("[Niveau]\r\nNiveauChoisi=1", nullptr), Started(FirstWindow::Langue, 1, 4.0f));
+    EXPECT_EQ(start(nullptr, nullptr), Started(FirstWindow::Language, 5, 4.0f)); // the first start
+    EXPECT_EQ(start("[Niveau]\r\nNiveauChoisi=1", nullptr),
+              Started(FirstWindow::Language, 1, 4.0f));
     EXPECT_EQ(start("[Niveau]\r\nNiveauChoisi=4", "[LastOpen]\r\nLanguage=1"),
               Started(FirstWindow::Main, 4, 1.0f));
     // No difficulty chosen.
@@ -54,25 +55,25 @@ TEST(Startup, SavesMakeTheNewFolderAndRewriteTheWholeFileForTheNextStart)
     test::TempDir root;
     // Not made yet, and named beyond what the ANSI code page of Windows holds.
     const auto folder = root.path() / std::filesystem::path(u8"Jeu \u00e9\u03b1\u65e5");
-    ASSERT_TRUE(SaveLangue(folder, 2.0f));
-    test::writeBytes(folder / kNiveauIni, "[Niveau]\r\nNiveauChoisi=1\r\nOld=2\r\n");
+    ASSERT_TRUE(saveLanguage(folder, 2.0f));
+    test::writeBytes(folder / kLevelIni, "[Niveau]\r\nNiveauChoisi=1\r\nOld=2\r\n");
 #ifdef _WIN32 // hidden and system files count as absent, until a save puts plain ones there
     SetFileAttributesW((folder / kStartIni).c_str(), FILE_ATTRIBUTE_HIDDEN);
-    SetFileAttributesW((folder / kNiveauIni).c_str(), FILE_ATTRIBUTE_SYSTEM);
+    SetFileAttributesW((folder / kLevelIni).c_str(), FILE_ATTRIBUTE_SYSTEM);
     GameState first;
-    EXPECT_EQ(Main(folder, first), FirstWindow::Langue);
+    EXPECT_EQ(Main(folder, first), FirstWindow::Language);
     EXPECT_EQ(first.NiveauChoisi, 0);
 #endif
-    ASSERT_TRUE(SaveLangue(folder, 4.0f)) << "a new file stays replaceable";
-    ASSERT_TRUE(SaveNiveau(folder, GameState{.NiveauChoisi = -1})); // no difficulty chosen
+    ASSERT_TRUE(saveLanguage(folder, 4.0f)) << "a new file stays replaceable";
+    ASSERT_TRUE(saveLevel(folder, GameState{.NiveauChoisi = -1})); // no difficulty chosen
     EXPECT_EQ(test::readBytes(folder / kStartIni), "[LastOpen]\r\nLanguage=4\r\n");
-    EXPECT_EQ(test::readBytes(folder / kNiveauIni), "[Niveau]\r\nNiveauChoisi=-1\r\n");
+    EXPECT_EQ(test::readBytes(folder / kLevelIni), "[Niveau]\r\nNiveauChoisi=-1\r\n");
     // A copy in a folder the player may not write to: what the player's own folder holds comes
     // first, then what was left beside the game, which alone is enough to skip the flags.
-    for (const float langue : {4.0f, 3.0f}) {
+    for (const float language : {4.0f, 3.0f}) {
         GameState state;
         EXPECT_EQ(Main(root / "own", state, folder), FirstWindow::Main);
-        EXPECT_TRUE(state.Langue == langue && state.NiveauChoisi == -1) << langue;
+        EXPECT_TRUE(state.Langue == language && state.NiveauChoisi == -1) << language;
         test::writeBytes(root / "own" / kStartIni, "[LastOpen]\r\nLanguage=3");
     }
 }

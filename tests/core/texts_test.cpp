@@ -5,7 +5,6 @@
 #include "lang/spoken.h"
 #include "lang/texts.h"
 
-#include "app/game_state.h"
 #include "support/temp_dir.h"
 
 #include <cmath>
@@ -22,40 +21,39 @@ TEST(Words, EveryTextAndSpokenWordIsWordForWordInEachLanguage)
     std::string table = "text\tEnglish\tFrench\tGerman\tItalian\tSpanish\n";
     const auto row = [&table](const std::string& name, const auto& wordIn) {
         std::string line = name;
-        for (float langue = 1; langue <= 5; ++langue)
-            line += "\t" + wordIn(langue);
+        for (float code = 1; code <= 5; ++code)
+            line += "\t" + wordIn(code);
         if (line.find_first_not_of('\t', name.size()) != std::string::npos)
             table += line + "\n"; // numbers without a text in any language leave no row
     };
     for (std::int16_t number = -1; number <= 32; ++number)
-        row(std::to_string(number), [number](float langue) { return Traduction(langue, number); });
+        row(std::to_string(number), [number](float code) { return Traduction(code, number); });
     const char* spoken[] = {"CellName", "Wrong",        "Given",          "Right",
                             "Revealed", "Corrected",    "LanguageDialog", "NewGridDialog",
                             "AboutBox", "TitlePicture", "AboutTitle",     "AboutEmblem"};
     for (int word = 0; const char* name : spoken)
-        row(name,
-            [w = static_cast<Spoken>(word++)](float langue) { return SpokenText(langue, w); });
+        row(name, [w = static_cast<Spoken>(word++)](float code) { return spokenText(code, w); });
     EXPECT_EQ(table, test::readBytes(TAREMO_WORDS_TABLE));
 }
 
 TEST(Traduction, OnlyExactCodesHaveTextsAndTheLevelLineIsMadeOfThem)
 {
     for (int column = 0; column < 5; ++column) {
-        float langue = static_cast<float>(column + 1);
-        const auto text = [&langue](std::int16_t n) { return Traduction(langue, n); };
-        gameState().Langue = langue; // each language's line at a difficulty of its own
-        EXPECT_EQ(LevelLine(static_cast<std::int16_t>(column)),
+        float code = static_cast<float>(column + 1);
+        const auto text = [&code](std::int16_t n) { return Traduction(code, n); };
+        // Each language's line at a difficulty of its own.
+        EXPECT_EQ(levelLine(code, static_cast<std::int16_t>(column)),
                   text(13) + " " + text(16 + column) + std::string(7, ' ') + text(11));
     }
-    for (float langue : {2.5f, 6.0f, std::nanf(""), std::nextafter(1.0f, 0.0f)}) {
-        EXPECT_EQ(Traduction(langue, 1), "") << langue;
-        EXPECT_EQ(SpokenText(langue, Spoken::Wrong), "wrong") << "English for assistive technology";
+    for (float code : {2.5f, 6.0f, std::nanf(""), std::nextafter(1.0f, 0.0f)}) {
+        EXPECT_EQ(Traduction(code, 1), "") << code;
+        EXPECT_EQ(spokenText(code, Spoken::Wrong), "wrong") << "English for assistive technology";
     }
     // Until a language is chosen, English, from the first text on.
-    EXPECT_EQ(SpokenText(0.0f, Spoken::Wrong), "wrong");
-    gameState().Langue = 0.0f;
-    EXPECT_EQ(LevelLine(5), "Level Expert       Click in a compartment to have the answer");
-    EXPECT_EQ(gameState().Langue, 1.0f) << "English from then on";
+    EXPECT_EQ(spokenText(0.0f, Spoken::Wrong), "wrong");
+    float none = 0.0f;
+    EXPECT_EQ(levelLine(none, 5), "Level Expert       Click in a compartment to have the answer");
+    EXPECT_EQ(none, 1.0f) << "English from then on";
 }
 
 // The first of LC_ALL, LC_MESSAGES and LANG that is set, after the first language of LANGUAGE

@@ -1,14 +1,14 @@
-// Shared by the form tests: a game folder of their own, message boxes recorded, dialogs answered,
-// and the forms' controls found by the names the game gives them.
+// Shared by the form tests: a game of their own in a folder of its own, with its main window,
+// message boxes recorded, dialogs answered, and the forms' controls found by the names the game
+// gives them.
 #pragma once
 
-#include "about/rating_link.h"
-#include "app/qt_message_box.h"
-#include "app/qt_paths.h"
+#include "app/game.h"
 #include "app/settings_place.h"
 #include "mainwin/frm_main.h"
 #include "puzzle/frm_new.h"
 #include "support/temp_dir.h"
+#include "widgets/message_box.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,29 +56,19 @@ protected:
     {
         m_messages.push_back({icon, title, text});
         const auto* main = dynamic_cast<const FrmMain*>(parent);
-        m_finirAtMessage = main != nullptr && action(*main, "mnuFinir").isEnabled();
+        m_finishAtMessage = main != nullptr && action(*main, "mnuFinir").isEnabled();
     }
-    void SetUp() override
-    {
-        std::filesystem::remove_all(m_ownSettings);
-        ratingLink() = RatingLink{};
-        setProgramDir(m_dir.path());
-        setMessageSink(this);
-        (gameState() = GameState{}).Langue = 2;
-        // A clock standing still: the same puzzles in every run, whatever the time.
-        gameRandom() = Random([] { return std::uint64_t{20261207}; });
-    }
+    void SetUp() override { std::filesystem::remove_all(m_ownSettings); }
     void TearDown() override
     {
-        unloadFrmMain();
+        m_main.reset();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        setMessageSink(nullptr);
     }
     // Shows the main window and waits until it is active, so that no late activation of an
     // earlier window takes the keyboard away in the middle of a test.
-    static FrmMain& showMain()
+    FrmMain& showMain()
     {
-        FrmMain& main = frmMain();
+        FrmMain& main = *m_main;
         main.show();
         QApplication::processEvents();
         main.activateWindow();
@@ -106,12 +96,12 @@ protected:
         EXPECT_TRUE(answered) << "no modal dialog came up";
     }
     // Opens the new-grid dialog with F2 and answers it.
-    static void answerNewGrid(FrmMain& main, const std::function<void(FrmNew&)>& answer)
+    void answerNewGrid(FrmMain& main, const std::function<void(FrmNew&)>& answer)
     {
         whileModal<FrmNew>([&] { QTest::keyClick(&main, Qt::Key_F2); }, answer);
         showMain();
     }
-    static void newGrid(FrmMain& main, int level, bool assistance = true)
+    void newGrid(FrmMain& main, int level, bool assistance = true)
     {
         answerNewGrid(main, [&](FrmNew& dialog) {
             named<QComboBox>(dialog, "cmbChoix").setCurrentIndex(level);
@@ -130,7 +120,7 @@ protected:
     // Types the right digit of cell `index`, or a wrong one, into its field.
     static void typeDigit(const FrmMain& main, int index, bool right)
     {
-        const int digit = Solution(gameState().NumGrille, cellNumber(index));
+        const int digit = Solution(main.board().state().NumGrille, cellNumber(index));
         txtCh(main, index).setFocus();
         QTest::keyClick(&txtCh(main, index), Qt::Key(Qt::Key_0 + (right ? digit : digit % 9 + 1)));
     }
@@ -148,7 +138,12 @@ protected:
     // The player's own settings folder, for a game folder the player may not write to.
     const std::filesystem::path m_ownSettings = userSettingsFolder();
     std::vector<RecordedMessage> m_messages;
-    bool m_finirAtMessage = false; // whether the finish command was enabled at the last message
+    bool m_finishAtMessage = false; // whether the finish command was enabled at the last message
+    // In French, on a clock standing still: the same puzzles in every run, whatever the time.
+    Game m_game{.programDir = m_dir.path(),
+                .state = {.Langue = 2},
+                .random = Random([] { return std::uint64_t{20261207}; })};
+    std::unique_ptr<FrmMain> m_main = std::make_unique<FrmMain>(m_game, *this);
 };
 
 } // namespace taremo::test

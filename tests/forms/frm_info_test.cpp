@@ -48,7 +48,7 @@ TEST(MessageBoxes, AreWideEnoughForTheirTitle)
             width = box->width();
             box->button(QMessageBox::Ok)->click();
         });
-        showMessage(nullptr, MessageIcon::Information, QStringLiteral("Bravo !"), title);
+        MessageBoxes().show(nullptr, MessageIcon::Information, title, QStringLiteral("Bravo !"));
         EXPECT_GE(width, titleFitWidth(title));
     }
 }

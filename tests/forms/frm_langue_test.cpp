@@ -6,7 +6,7 @@
 #include "lang/frm_langue.h"
 #include "lang/spoken.h"
 #include "lang/texts.h"
-#include "mainwin/qt_cell_look.h"
+#include "widgets/cell_look.h"
 #include <QAccessible>
 #include <QLabel>
 
@@ -25,18 +25,16 @@ QWidgetList windowsOnScreen()
     return shown;
 }
 
-FrmLangue& firstStart()
+FrmLangue& firstStart(FrmMain& main)
 {
-    startGame(FirstWindow::Langue);
+    startGame(main, FirstWindow::Language);
     const QWidgetList shown = windowsOnScreen();
     if (shown.size() != 1)
         throw std::runtime_error("the language dialog is not the only window on screen");
     return dynamic_cast<FrmLangue&>(*shown.front());
 }
-// Chooses the main window's menu item `item`.
-auto choose(const char* item) { return std::bind(&QAction::trigger, &action(frmMain(), item)); }
-// Text `number` of the catalogue in the current language.
-QString text(std::int16_t number) { return QString::fromStdString(Traduction(number)); }
+// Chooses the menu item `item` of the main window `m`.
+auto choose(FrmMain& m, const char* item) { return std::bind(&QAction::trigger, &action(m, item)); }
 QPushButton& flag(const FrmLangue& dialog, int index)
 {
     return named<QPushButton>(dialog, QStringLiteral("cmdLangue_%1").arg(index));
@@ -47,7 +45,7 @@ TEST_F(LanguageDialog, AtFirstStartEachFlagIsNamedAndOpensTheGameInItsLanguageSa
     // Each flag's name, and its picture's colour near its left edge, a third of the way down.
     const char* names[] = {"English", "Français", "Deutsch", "Italiano", "Spanish"};
     const QRgb colours[] = {0xffc8102e, 0xff0055a4, 0xffdd0000, 0xff009246, 0xfff1bf00};
-    FrmLangue& unanswered = firstStart();
+    FrmLangue& unanswered = firstStart(*m_main);
     QTest::keyClick(&unanswered, Qt::Key_Escape);
     ASSERT_TRUE(unanswered.isVisible()) << "Escape is no way out";
     unanswered.close(); // the program ends with its only window, having written nothing
@@ -57,7 +55,7 @@ TEST_F(LanguageDialog, AtFirstStartEachFlagIsNamedAndOpensTheGameInItsLanguageSa
     // the start: there the run starts the tests on a German desktop, tests/CMakeLists.txt.)
     qputenv("LANGUAGE", "pt_BR:de");
     qputenv("LC_ALL", "fr_FR.UTF-8");
-    FrmLangue& dialog = firstStart();
+    FrmLangue& dialog = firstStart(*m_main);
     qunsetenv("LANGUAGE");
     qunsetenv("LC_ALL");
     EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -72,20 +70,20 @@ TEST_F(LanguageDialog, AtFirstStartEachFlagIsNamedAndOpensTheGameInItsLanguageSa
     EXPECT_TRUE(std::filesystem::is_empty(m_dir.path())) << "nothing written before a click";
     QTest::keyClick(&flag(dialog, 2), Qt::Key_Space);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(windowsOnScreen(), QWidgetList{&frmMain()}) << "the game goes on";
+    EXPECT_EQ(windowsOnScreen(), QWidgetList{m_main.get()}) << "the game goes on";
     EXPECT_EQ(readBytes(m_dir / "start.ini"), "[LastOpen]\r\nLanguage=3\r\n");
-    EXPECT_EQ(named<QMenu>(frmMain(), "mnuFichier").title(), "&Datei");
-    gameState().NiveauChoisi = 4;
-    frmMain().close(); // before any grid: the difficulty is kept all the same
+    EXPECT_EQ(named<QMenu>(*m_main, "mnuFichier").title(), "&Datei");
+    m_game.state.NiveauChoisi = 4;
+    m_main->close(); // before any grid: the difficulty is kept all the same
     EXPECT_EQ(readBytes(m_dir / "niveau.ini"), "[Niveau]\r\nNiveauChoisi=4\r\n");
     // A language that cannot be saved is told once, and applies all the same.
     std::filesystem::remove(m_dir / "start.ini");
     std::filesystem::create_directory(m_dir / "start.ini");
-    unloadFrmMain();
-    QTest::mouseClick(&flag(firstStart(), 3), Qt::LeftButton);
+    m_main = std::make_unique<FrmMain>(m_game, *this);
+    QTest::mouseClick(&flag(firstStart(*m_main), 3), Qt::LeftButton);
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_TRUE(m_messages[0].text.startsWith("The language could not be saved"));
-    EXPECT_EQ(gameState().Langue, 4.0f);
+    EXPECT_EQ(m_game.state.Langue, 4.0f);
 }
 
 // What a player reads and a screen reader says in each language, chosen from the menu during a
@@ -100,16 +98,21 @@ TEST_F(LanguageDialog, EachLanguageFromTheMenuRecaptionsTheGameButNotTheGridInPl
     // box, and a system menu where the platform adds one; the About box has neither bar nor box.
     const auto frame =
         Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-    const auto spoken = [](Spoken word) { return QString::fromStdString(SpokenText(word)); };
-    for (int langue = 5; langue >= 1; --langue) {
-        SCOPED_TRACE(langue);
-        whileModal<FrmLangue>(choose("Language"), [&](FrmLangue& dialog) {
+    for (float language = 5; language >= 1; --language) {
+        SCOPED_TRACE(language);
+        const auto text = [&](std::int16_t n) {
+            return QString::fromStdString(Traduction(language, n));
+        };
+        const auto spoken = [&](Spoken word) {
+            return QString::fromStdString(spokenText(language, word));
+        };
+        whileModal<FrmLangue>(choose(main, "Language"), [&](FrmLangue& dialog) {
             EXPECT_TRUE(dialog.windowTitle().isEmpty());
             EXPECT_EQ(dialog.windowFlags() & ~Qt::WindowSystemMenuHint, frame);
-            QTest::mouseClick(&flag(dialog, langue - 1), Qt::LeftButton);
+            QTest::mouseClick(&flag(dialog, static_cast<int>(language) - 1), Qt::LeftButton);
         });
         showMain();
-        ASSERT_EQ(gameState().Langue, langue);
+        ASSERT_EQ(m_game.state.Langue, language);
         QStringList menus;
         for (const char* menu : {"mnuFichier", "mnuAide", "mnuApropos"})
             menus << named<QMenu>(main, menu).title();
@@ -121,15 +124,15 @@ TEST_F(LanguageDialog, EachLanguageFromTheMenuRecaptionsTheGameButNotTheGridInPl
         EXPECT_EQ(named(main, "Image1").accessibleName(), spoken(Spoken::TitlePicture));
         for (const int i : {0, 40, 80})
             EXPECT_EQ(test::txtCh(main, i).accessibleName(),
-                      cellAccessibleName(i, main.board().cell(i), false));
-        whileModal<FrmNew>(choose("mnuNew"), [&](FrmNew& dialog) {
+                      cellAccessibleName(i, main.board().cell(i), false, language));
+        whileModal<FrmNew>(choose(main, "mnuNew"), [&](FrmNew& dialog) {
             EXPECT_EQ(dialog.windowTitle() + dialog.accessibleName(),
                       spoken(Spoken::NewGridDialog));
             EXPECT_EQ(dialog.windowFlags() & ~Qt::WindowSystemMenuHint, frame);
             EXPECT_EQ(named<QPushButton>(dialog, "cmdUndo").text(), text(14));
             named<QPushButton>(dialog, "cmdUndo").click();
         });
-        whileModal<FrmInfo>(choose("mnuInfo"), [&](FrmInfo& box) {
+        whileModal<FrmInfo>(choose(main, "mnuInfo"), [&](FrmInfo& box) {
             auto& label4 = named<QLabel>(box, "Label4");
             auto& label3 = named<RunsLabel>(box, "Label3");
             EXPECT_EQ(QStringList({label4.text(), label3.text()}),

@@ -1,6 +1,6 @@
 // The main window played with real keys, clicks, shortcuts and menus.
 #include "form_fixture.h"
-#include "mainwin/qt_cell_look.h"
+#include "widgets/cell_look.h"
 #include <QClipboard>
 #include <QMenuBar>
 #include <QScreen>
@@ -63,7 +63,7 @@ TEST_F(MainWindow, KeysEditACellLeadToTheNearestOrNextOpenCellAndFinishOrQuitThe
 {
     FrmMain& main = showMain();
     newGrid(main, 0);
-    ASSERT_EQ(gameState().NumGrille, 210) << "the rows below are for another puzzle";
+    ASSERT_EQ(m_game.state.NumGrille, 210) << "the rows below are for another puzzle";
     // In an open cell holding a wrong digit: the first four keys empty it, the others keep the
     // digit, and the last two offer the answer below the cell (F10 is the menu bar's own key).
     CellEdit& cell = txtCh(main, 78);
@@ -83,7 +83,7 @@ TEST_F(MainWindow, KeysEditACellLeadToTheNearestOrNextOpenCellAndFinishOrQuitThe
     QTest::keyClick(&cell, Qt::Key_Menu);
     EXPECT_LE((menu.pos() - cell.mapToGlobal(QPoint(0, cell.height()))).manhattanLength(), 2);
     QTest::keySequence(&menu, QKeySequence(Qt::Key_Down, Qt::Key_Return));
-    EXPECT_EQ(cell.text().toInt(), Solution(gameState().NumGrille, cellNumber(78)));
+    EXPECT_EQ(cell.text().toInt(), Solution(m_game.state.NumGrille, cellNumber(78)));
     showMain(); // the keyboard back from the pop-up
 
     // The ring's colour where the cell has one, else nothing.
@@ -130,7 +130,7 @@ TEST_F(MainWindow, AFullRightGridIsWonOnceByAKeyWithOrWithoutAssistanceOrByTheAn
 {
     for (const std::string_view way : {"assisted", "unassisted", "answer"}) {
         SCOPED_TRACE(way);
-        unloadFrmMain();
+        m_main = std::make_unique<FrmMain>(m_game, *this);
         m_messages.clear();
         FrmMain& main = showMain();
         newGrid(main, 1, way != "unassisted");
@@ -142,12 +142,12 @@ TEST_F(MainWindow, AFullRightGridIsWonOnceByAKeyWithOrWithoutAssistanceOrByTheAn
         ASSERT_EQ(m_messages.size(), 1u);
         EXPECT_EQ(m_messages[0].text, QStringLiteral("Bravo !"));
         EXPECT_EQ(m_messages[0].icon, MessageIcon::Information);
-        EXPECT_TRUE(m_finirAtMessage) << "Bravo first, then Finish goes";
+        EXPECT_TRUE(m_finishAtMessage) << "Bravo first, then Finish goes";
         showMain();
-        QAction& finir = action(main, "mnuFinir");
-        ASSERT_EQ(finir.isEnabled(), way == "answer") << "only a win by the answer can finish";
+        QAction& finish = action(main, "mnuFinir");
+        ASSERT_EQ(finish.isEnabled(), way == "answer") << "only a win by the answer can finish";
         QTest::keyClick(main.windowHandle(), Qt::Key_F4);
-        EXPECT_FALSE(finir.isEnabled());
+        EXPECT_FALSE(finish.isEnabled());
     }
 }
 

@@ -14,7 +14,7 @@ void click(FrmNew& dialog, const char* button) { named<QPushButton>(dialog, butt
 
 TEST_F(NewGridDialog, WantsALevelRemembersItAndTheAssistanceAndCancelLeavesTheGameAlone)
 {
-    gameState().NiveauChoisi = -1; // none read at start
+    m_game.state.NiveauChoisi = -1; // none read at start
     FrmMain& main = showMain();
     answerNewGrid(main, [](FrmNew& dialog) {
         EXPECT_EQ(levels(dialog).itemText(levels(dialog).count() - 1), "Expert");
@@ -58,7 +58,7 @@ TEST_F(NewGridDialog, WantsALevelRemembersItAndTheAssistanceAndCancelLeavesTheGa
     EXPECT_TRUE(openCells(main) == open && main.board().cell(open[1]) == typed);
     EXPECT_EQ(named<QLabel>(main, "lblNiveau").text(), levelLine);
     EXPECT_TRUE(test::action(main, "mnuFinir").isEnabled());
-    EXPECT_EQ(gameState().SansAssistance, kTrue);
+    EXPECT_EQ(m_game.state.SansAssistance, kTrue);
     answerNewGrid(main, [](FrmNew& dialog) {
         EXPECT_EQ(levels(dialog).currentIndex(), 3) << "the choice outlives Cancel";
         EXPECT_FALSE(assistance(dialog).isChecked()) << "the box does not";

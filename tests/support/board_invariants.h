@@ -20,7 +20,7 @@ inline void PrintTo(const Cell& c, std::ostream* out)
 namespace test {
 
 // The digit of cell `i` (0..80) of `grid` as the catalogue holds it, and a digit that is not it.
-inline std::string digitOf(int i, int grid = 1) { return std::string(1, GridDigits(grid)[i]); }
+inline std::string digitOf(int i, int grid = 1) { return std::string(1, gridDigits(grid)[i]); }
 inline char wrongDigitOf(int i, int grid = 1) { return digitOf(i, grid) == "1" ? '2' : '1'; }
 
 // A puzzle of `grid` whose open cells are those listed.
@@ -87,7 +87,7 @@ private:
             won = m_before.at(e.cell).enabled && e.key != kBackspace && allRight;
         if (e.announced != (!won                       ? Announce::None
                             : e.kind == Played::Answer ? Announce::Bravo
-                                                       : Announce::BravoThenDisableFinir))
+                                                       : Announce::BravoThenDisableFinish))
             return "a win announced wrongly";
         return "";
     }

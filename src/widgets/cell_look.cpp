@@ -1,5 +1,5 @@
 // Cell colours, outlines, the current cell's ring and the cells' names.
-#include "mainwin/qt_cell_look.h"
+#include "widgets/cell_look.h"
 
 #include "lang/spoken.h"
 
@@ -122,9 +122,11 @@ void drawCellFrame(QPainter& painter, const QRect& rect, const QPalette& cellPal
     }
 }
 
-QString cellStateWord(const Cell& cell, bool revealed)
+QString cellStateWord(const Cell& cell, bool revealed, float language)
 {
-    const auto word = [](Spoken spoken) { return QString::fromStdString(SpokenText(spoken)); };
+    const auto word = [language](Spoken spoken) {
+        return QString::fromStdString(spokenText(language, spoken));
+    };
     if (cell.enabled)
         return cell.fore == kRed && !cell.text.empty() ? word(Spoken::Wrong) : QString();
     switch (cell.back) {
@@ -139,12 +141,12 @@ QString cellStateWord(const Cell& cell, bool revealed)
     }
 }
 
-QString cellAccessibleName(int index, const Cell& cell, bool revealed)
+QString cellAccessibleName(int index, const Cell& cell, bool revealed, float language)
 {
-    const QString name = QString::fromStdString(SpokenText(Spoken::CellName))
+    const QString name = QString::fromStdString(spokenText(language, Spoken::CellName))
                              .arg(cellRow(index) + 1)
                              .arg(cellColumn(index) + 1);
-    const QString state = cellStateWord(cell, revealed);
+    const QString state = cellStateWord(cell, revealed, language);
     return state.isEmpty() ? name : name + QStringLiteral(", ") + state;
 }
 

@@ -41,11 +41,13 @@ QColor ringColour(const QColor& cell, const QPalette& palette);
 void drawCellFrame(QPainter& painter, const QRect& rect, const QPalette& cellPalette,
                    const QColor& board, bool current);
 
-// The state a screen reader adds to a cell's name, in the game's language; empty for a plain
-// open cell. Green cells the player typed are "right", those the game filled in "revealed".
-QString cellStateWord(const Cell& cell, bool revealed);
+// The state a screen reader adds to a cell's name, in the language of code `language`; empty
+// for a plain open cell. Green cells the player typed are "right", those the game filled in
+// "revealed".
+QString cellStateWord(const Cell& cell, bool revealed, float language);
 
-// What a screen reader says for cell `index`: its row and column, then its state if any.
-QString cellAccessibleName(int index, const Cell& cell, bool revealed);
+// What a screen reader says for cell `index` in the language of code `language`: its row and
+// column, then its state if any.
+QString cellAccessibleName(int index, const Cell& cell, bool revealed, float language);
 
 } // namespace taremo

@@ -1,7 +1,7 @@
 // Pictures in three sizes, and the window icon.
-#include "app/qt_sharp_picture.h"
+#include "widgets/sharp_picture.h"
 
-#include "app/qt_packed_picture.h"
+#include "widgets/packed_picture.h"
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>

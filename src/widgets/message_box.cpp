@@ -1,5 +1,5 @@
-// Message boxes through a replaceable sink.
-#include "app/qt_message_box.h"
+// The game's message boxes.
+#include "widgets/message_box.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -10,8 +10,6 @@
 namespace taremo {
 
 namespace {
-
-MessageSink* g_sink = nullptr;
 
 // Room in a title bar beside the title: the window's icon and its buttons.
 constexpr int kTitleBarRoom = 120;
@@ -27,16 +25,6 @@ void widenForTitle(QMessageBox& box, const QString& title)
                   grid->columnCount());
 }
 
-void showRealBox(QWidget* parent, MessageIcon icon, const QString& title, const QString& text)
-{
-    QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information
-                                                     : QMessageBox::Warning,
-                    title, text, QMessageBox::Ok, parent);
-    box.setWindowModality(Qt::ApplicationModal);
-    widenForTitle(box, title);
-    box.exec();
-}
-
 } // namespace
 
 int titleFitWidth(const QString& title)
@@ -48,14 +36,15 @@ int titleFitWidth(const QString& title)
     return QFontMetrics(font).horizontalAdvance(title) + kTitleBarRoom;
 }
 
-void setMessageSink(MessageSink* sink) { g_sink = sink; }
-
-void showMessage(QWidget* parent, MessageIcon icon, const QString& text, const QString& title)
+void MessageBoxes::show(QWidget* parent, MessageIcon icon, const QString& title,
+                        const QString& text)
 {
-    if (g_sink)
-        g_sink->show(parent, icon, title, text);
-    else
-        showRealBox(parent, icon, title, text);
+    QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information
+                                                     : QMessageBox::Warning,
+                    title, text, QMessageBox::Ok, parent);
+    box.setWindowModality(Qt::ApplicationModal);
+    widenForTitle(box, title);
+    box.exec();
 }
 
 } // namespace taremo

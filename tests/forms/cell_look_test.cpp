@@ -1,7 +1,7 @@
 // How a cell looks and what a screen reader calls it: every state stands out in a light and a
 // dark palette.
 #include "form_fixture.h"
-#include "mainwin/qt_cell_look.h"
+#include "widgets/cell_look.h"
 #include <QPainter>
 #include <QStyle>
 
@@ -33,12 +33,11 @@ TEST(CellLook, EveryStateStandsOutAndIsNamedInLightAndDarkPalettes)
         {{"4", kRed, kRed, false}, false, "Row 5, column 5, corrected"},
         {{"4", kWindowBackground, kWindowText, false}, false, "Row 5, column 5, right"},
     };
-    gameState().Langue = 1.0f;
     for (const QPalette& base : {QApplication::style()->standardPalette(), darkPalette()}) {
         const QColor board = base.color(QPalette::Window);
         for (const auto& [cell, revealed, name] : rows) {
             SCOPED_TRACE(name.toStdString());
-            EXPECT_EQ(cellAccessibleName(40, cell, revealed), name);
+            EXPECT_EQ(cellAccessibleName(40, cell, revealed, 1.0f), name);
             const QPalette palette = cellPalette(cell, base);
             const auto group = cell.enabled ? QPalette::Active : QPalette::Disabled;
             const QColor back = palette.color(group, QPalette::Base);
@@ -54,8 +53,8 @@ TEST(CellLook, EveryStateStandsOutAndIsNamedInLightAndDarkPalettes)
             }
         }
     }
-    gameState().Langue = 3.0f; // and in the game's language
-    EXPECT_EQ(cellAccessibleName(40, std::get<Cell>(rows[1]), false), "Zeile 5, Spalte 5, falsch");
+    EXPECT_EQ(cellAccessibleName(40, std::get<Cell>(rows[1]), false, 3.0f), // and in German
+              "Zeile 5, Spalte 5, falsch");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "app/qt_packed_picture.h"
+#include "widgets/packed_picture.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "form_fixture.h"
 
 #include "about/frm_info.h"
-#include "app/qt_sharp_picture.h"
+#include "widgets/sharp_picture.h"
 
 namespace taremo {
 namespace {

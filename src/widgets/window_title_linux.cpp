@@ -1,4 +1,4 @@
-#include "app/qt_window_title.h"
+#include "widgets/window_title.h"
 
 #include <QGuiApplication>
 #include <QWidget>

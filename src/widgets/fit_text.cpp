@@ -1,4 +1,4 @@
-#include "app/qt_fit_text.h"
+#include "widgets/fit_text.h"
 
 #include <QFontMetrics>
 #include <QLabel>

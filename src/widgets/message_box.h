@@ -1,4 +1,5 @@
-// The one road to a message box, replaceable by tests so that nothing blocks.
+// Message boxes, through a sink that whoever shows them is given: real boxes in the game, a
+// record in the tests, so that nothing blocks.
 #pragma once
 
 #include <QString>
@@ -11,7 +12,7 @@ enum class MessageIcon { Information, Exclamation };
 
 inline const QString kGameTitle = QStringLiteral("Taremo");
 
-// Shows modal message boxes; the game's default shows real ones.
+// Shows modal message boxes, each returning once the player has closed it.
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
@@ -19,15 +20,14 @@ public:
                       const QString& text) = 0;
 };
 
-// Replaces the sink (nullptr restores real message boxes). The caller keeps ownership.
-void setMessageSink(MessageSink* sink);
+// The game's sink: a modal box with one OK button, wide enough for its whole title.
+class MessageBoxes : public MessageSink {
+public:
+    void show(QWidget* parent, MessageIcon icon, const QString& title,
+              const QString& text) override;
+};
 
 // The width a window needs to show `title` whole in its title bar.
 int titleFitWidth(const QString& title);
-
-// A modal box with one OK button, wide enough for its whole title; returns once the player has
-// closed it.
-void showMessage(QWidget* parent, MessageIcon icon, const QString& text,
-                 const QString& title = kGameTitle);
 
 } // namespace taremo

@@ -1,6 +1,6 @@
-#include "app/qt_plain_dialog.h"
+#include "widgets/plain_dialog.h"
 
-#include "app/qt_window_title.h"
+#include "widgets/window_title.h"
 
 #include <QKeyEvent>
 

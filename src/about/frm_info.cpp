@@ -17,6 +17,8 @@
 #include <QStylePainter>
 #include <QTextLayout>
 
+#include <utility>
+
 namespace taremo {
 
 namespace {
@@ -138,7 +140,8 @@ void RunsLabel::paintEvent(QPaintEvent*)
     }
 }
 
-FrmInfo::FrmInfo(float language, QWidget* parent) : PlainDialog(parent), m_language(language)
+FrmInfo::FrmInfo(float language, FollowLink followLink, QWidget* parent)
+    : PlainDialog(parent), m_language(language), m_followLink(std::move(followLink))
 {
     setObjectName(QStringLiteral("frmInfo"));
     setAccessibleName(qs(spokenText(m_language, Spoken::AboutBox)));
@@ -226,7 +229,7 @@ void FrmInfo::Form_Load()
 
 void FrmInfo::lblVote_Click()
 {
-    m_voteClicked = true;
+    m_followLink(*this);
     accept();
 }
 

@@ -1,5 +1,5 @@
-// The About box: version, keyboard shortcuts and the rating link, which it hands back to whoever
-// opened it to follow.
+// The About box: version, keyboard shortcuts and the rating link, which whoever opened it follows
+// while the box is still open.
 #pragma once
 
 #include "widgets/plain_dialog.h"
@@ -43,13 +43,14 @@ protected:
 
 class FrmInfo : public PlainDialog {
 public:
-    // Captioned in the language of code `language`.
-    explicit FrmInfo(float language, QWidget* parent = nullptr);
+    // Follows the rating link while the About box `box` is still open: the browser starts from
+    // it, and any message about the link is shown over it.
+    using FollowLink = std::function<void(QWidget& box)>;
 
-    // Whether the box was closed by the rating link rather than by OK.
-    bool voteClicked() const { return m_voteClicked; }
+    // Captioned in the language of code `language`; its rating link calls `followLink`.
+    FrmInfo(float language, FollowLink followLink, QWidget* parent = nullptr);
 
-    // Closes the box, the rating link followed.
+    // Has the rating link followed, then closes the box whatever came of it.
     void lblVote_Click();
     void cmdOK_Click();
 
@@ -59,7 +60,7 @@ private:
     void Form_Load();
 
     float m_language;
-    bool m_voteClicked = false;
+    FollowLink m_followLink;
     QFrame* m_frame1 = nullptr;
     QLabel* m_image1 = nullptr;
     QLabel* m_image2 = nullptr;

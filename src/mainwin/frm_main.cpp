@@ -366,16 +366,18 @@ void FrmMain::mnuReponse_Click()
 
 void FrmMain::mnuInfo_Click()
 {
-    FrmInfo box(m_game.state.Langue, this);
+    FrmInfo box(
+        m_game.state.Langue, [this](QWidget& from) { followRatingLink(from); }, this);
     box.exec();
     activateWindow();
-    if (!box.voteClicked())
-        return;
-    // The rating page opens from this window; a failure is told over it.
+}
+
+void FrmMain::followRatingLink(QWidget& box)
+{
     const LinkOutcome outcome =
-        m_game.ratingLink.open(m_game.settingsDir(), static_cast<std::uintptr_t>(winId()));
+        m_game.ratingLink.open(m_game.settingsDir(), static_cast<std::uintptr_t>(box.winId()));
     if (outcome.message) {
-        m_messages.show(this, MessageIcon::Exclamation, qs(outcome.message->title),
+        m_messages.show(&box, MessageIcon::Exclamation, qs(outcome.message->title),
                         qs(outcome.message->text));
     }
 }

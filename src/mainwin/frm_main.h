@@ -73,6 +73,8 @@ private:
     void Form_Load();
     void Form_Resize();
     void announce(Announce announce);
+    // Opens the rating page from the About box `box`, still open, and tells a failure over it.
+    void followRatingLink(QWidget& box);
     void focusOpenCell();
     void paintCell(int index);
     void showCurrentCell();

@@ -48,13 +48,15 @@ inline QPalette darkPalette()
 
 struct RecordedMessage {
     MessageIcon icon;
-    QString title, text;
+    QString title, text, over; // over: the name of the window on screen it came over, if any
 };
 class FormTest : public ::testing::Test, public MessageSink {
 protected:
     void show(QWidget* parent, MessageIcon icon, const QString& title, const QString& text) override
     {
-        m_messages.push_back({icon, title, text});
+        const bool shown = parent != nullptr && parent->isVisible();
+        m_messages.push_back(
+            {icon, title, text, shown ? parent->window()->objectName() : QString()});
         const auto* main = dynamic_cast<const FrmMain*>(parent);
         m_finishAtMessage = main != nullptr && action(*main, "mnuFinir").isEnabled();
     }

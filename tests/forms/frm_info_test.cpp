@@ -1,5 +1,6 @@
 // The About box: its names for a screen reader, and the rating link, followed from the keyboard
-// or the mouse, which always closes the box; message boxes wide enough for their title.
+// or the mouse with the box still open, which then always closes; message boxes wide enough for
+// their title.
 #include "form_fixture.h"
 
 #include "about/frm_info.h"
@@ -33,6 +34,7 @@ TEST_F(AboutBox, RatingLinkFollowedByKeyOrClickClosesTheBoxWithWhatCameOfIt)
                             });
         ASSERT_EQ(m_messages.size(), 1u);
         EXPECT_EQ(m_messages[0].title, "Browser Not Found");
+        EXPECT_EQ(m_messages[0].over, "frmInfo") << "told over the About box, still open";
     }
 }
 

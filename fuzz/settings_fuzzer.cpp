@@ -20,9 +20,9 @@ namespace {
 
 // The reader keeps one 64 KiB chunk of the file and at most 64 KiB of a line, whatever the
 // file's size. One allocation past this bound means it holds more of the file than that.
-constexpr std::size_t kLargestAllocation = 512 * 1024;
+constexpr std::size_t kLargestAllocation = std::size_t{512} * 1024;
 // A value is the part of one line after "=", and only a line's first 64 KiB are kept.
-constexpr std::size_t kLongestValue = 64 * 1024;
+constexpr std::size_t kLongestValue = std::size_t{64} * 1024;
 // Sections and keys taken from the input stay short, as the game's own are.
 constexpr std::size_t kLongestName = 64;
 

@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Runs clang-tidy with the checks of .clang-tidy and the build's compile commands over the
-# sources given, two at a time. Any finding fails; each file's findings are printed together.
-#   tests/check_tidy.sh <clang-tidy> <build folder> <source>...
+# Runs clang-tidy with the checks of .clang-tidy over every source of the repository that the
+# build compiles (all its targets, as its compile commands list them) in the folders given,
+# two at a time. Any finding fails; each file's findings are printed together.
+#   tests/check_tidy.sh <clang-tidy> <build folder> <source root> <folder>...
 set -euo pipefail
 export tidy=$1 build=$2
-shift 2
+root=$3
+shift 3
 command -v "$tidy" >/dev/null || { echo "no clang-tidy: tools/ensure-deps.sh test installs it"; exit 1; }
+mapfile -t files < <(sed -n 's/^ *"file": "\(.*\)",\?$/\1/p' "$build/compile_commands.json" |
+    awk -v root="$root" -v folders="$*" 'BEGIN { n = split(folders, folder, " ") }
+        { for (i = 1; i <= n; ++i) if (index($0, root "/" folder[i] "/") == 1) print }' | sort -u)
+[[ ${#files[@]} -gt 0 ]] || { echo "no sources of $* in $build/compile_commands.json"; exit 1; }
 # xargs goes on with the other files after a failing one, then fails itself.
-printf '%s\0' "$@" | xargs -0 -n 1 -P 2 bash -c '
+printf '%s\0' "${files[@]}" | xargs -0 -n 1 -P 2 bash -c '
     out=$("$tidy" -p "$build" --quiet --warnings-as-errors="*" "$1" 2>&1) && exit 0
     grep -v "^[0-9]* warnings\? \(and [0-9]* errors\? \)\?generated\.$" <<<"$out"
     exit 1' tidy
-echo "clang-tidy: no findings in $# files"
+echo "clang-tidy: no findings in ${#files[@]} files"

@@ -220,8 +220,8 @@ void drawPencilMarks(QPainter& painter, const char* digits, const QRectF& cell,
     const double spot = cell.width() / 3;
     const double h = 0.52 * spot;
     for (const char* d = digits; *d; ++d) {
-        const int k = *d - '1';
-        const QRectF box(cell.left() + (k % 3) * spot, cell.top() + (k / 3) * spot, spot, spot);
+        const int k = *d - '1', row = k / 3, column = k % 3;
+        const QRectF box(cell.left() + column * spot, cell.top() + row * spot, spot, spot);
         drawDigit(painter, *d, box, h, 1.3, colour);
     }
 }
@@ -249,7 +249,8 @@ QImage drawTitle(int scale)
                                "p3 "
                                "1*7";
     const auto cellRect = [&](int k) {
-        return QRectF(block.left() + (k % 3) * cell, block.top() + (k / 3) * cell, cell, cell);
+        const int row = k / 3, column = k % 3;
+        return QRectF(block.left() + column * cell, block.top() + row * cell, cell, cell);
     };
     for (int k = 0; k < 9; ++k) {
         if (layout[k] == '*') {
@@ -311,7 +312,8 @@ QImage drawIcon(int size)
     painter.drawRoundedRect(QRectF(0, 0, 32, 32), 5, 5);
 
     for (int k = 0; k < 9; ++k) {
-        const QRectF cell(2 + (k % 3) * 10, 2 + (k / 3) * 10, 8, 8);
+        const int row = k / 3, column = k % 3;
+        const QRectF cell(2 + column * 10, 2 + row * 10, 8, 8);
         painter.setBrush(k == 4 ? kCoral : kPaper);
         painter.drawRoundedRect(cell, 1.2, 1.2);
     }
@@ -384,7 +386,8 @@ QImage drawAboutEmblem(int scale)
     const double tile = 9.5;
     const double step = 11.5;
     for (int k = 0; k < 9; ++k) {
-        const QRectF r((k % 3 - 1) * step - tile / 2, (k / 3 - 1) * step - tile / 2, tile, tile);
+        const int row = k / 3 - 1, column = k % 3 - 1; // from the middle tile
+        const QRectF r(column * step - tile / 2, row * step - tile / 2, tile, tile);
         if (k % 2 == 0) {
             painter.setPen(Qt::NoPen);
             painter.setBrush(red);

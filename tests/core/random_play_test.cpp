@@ -44,7 +44,7 @@ static std::string play(std::uint32_t seed, int events, int (&wins)[2])
             board.mnuFinir_Click();
             played.kind = test::Played::Finish;
         }
-        if (const std::string broken = rules.after(played); !broken.empty())
+        if (std::string broken = rules.after(played); !broken.empty())
             return broken;
         wins[state.SansAssistance == kFalse] += played.announced != Announce::None;
     }

@@ -48,7 +48,7 @@ public:
     // The first rule the board breaks after `event`, or "" when it keeps them all.
     std::string after(const Played& event)
     {
-        const std::string broken = firstBroken(event);
+        std::string broken = firstBroken(event);
         for (int i = 0; i < kCellCount; ++i)
             m_before[i] = m_board.cell(i);
         return broken;

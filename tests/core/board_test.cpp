@@ -17,21 +17,21 @@ struct BoardTest : ::testing::Test {
 };
 
 // Keys into open cell 0 of grid 1 (solution 3); cell 1 stays open so the game goes on.
-TEST_F(BoardTest, KeysLeaveTheCellInItsExpectedState)
+TEST_F(BoardTest, AKeyLeavesTheCellInTheStateItsRuleGives)
 {
-    const std::tuple<bool, const char*, Cell> rows[] = {
-        {true, "53", {"3", kGreen, kFg, false}}, // the right digit over a wrong one settles
-        {true, "5", {"5", kBg, kRed, true}},     // a wrong one stays open, in red
-        {true, "50", {"", kBg, kRed, true}},     // zero is no digit: the cell is emptied
-        {true, "5\b", {"5", kBg, kRed, true}},   // Backspace is left to the field
-        {false, "3", {"3", kBg, kFg, true}},     // without assistance nothing is judged
+    const std::tuple<const char*, bool, const char*, Cell> rows[] = {
+        {"the right digit over a wrong one settles", true, "53", {"3", kGreen, kFg, false}},
+        {"a wrong digit stays open, in red", true, "5", {"5", kBg, kRed, true}},
+        {"zero is no digit: it empties the cell", true, "50", {"", kBg, kRed, true}},
+        {"Backspace is left to the field", true, "5\b", {"5", kBg, kRed, true}},
+        {"without assistance nothing is judged", false, "3", {"3", kBg, kFg, true}},
     };
-    for (const auto& [assisted, keys, after] : rows) {
+    for (const auto& [rule, assisted, keys, after] : rows) {
         state.SansAssistance = assisted ? kFalse : kTrue;
         board.newPuzzle(test::puzzleOf({0, 1}));
         for (const char* key = keys; *key != '\0'; ++key)
             board.txtCh_KeyPress(0, *key);
-        EXPECT_EQ(board.cell(0), after) << (assisted ? "assisted: " : "unassisted: ") << keys;
+        EXPECT_EQ(board.cell(0), after) << rule;
     }
 }
 
@@ -51,17 +51,22 @@ TEST_F(BoardTest, UnassistedGameIsWonByTheKeyThatLeavesEveryCellRight)
     EXPECT_EQ(type(1, true), Announce::BravoThenDisableFinish);
 }
 
-// From the current cell, at first a given one: an arrow leads along its line past given cells to
-// the nearest open cell (none downward here), Tab and Shift+Tab to the next one either side; the
-// answer is offered on the current cell only while it is open, and with assistance.
-TEST_F(BoardTest, KeysLeadOnFromTheCurrentCellWhichOffersTheAnswerOnlyOpenAndAssisted)
+// An arrow leads along its line past given cells to the nearest open cell (none downward here),
+// Tab and Shift+Tab to the next one either side.
+TEST_F(BoardTest, MovesLeadToTheNearestOpenCellTheirWay)
+{
+    board.newPuzzle(test::puzzleOf({5, 6}));
+    const std::tuple<const char*, int, int, int, int> arrows[] = {
+        {"right", 0, 0, 1, 5}, {"left", 8, 0, -1, 6}, {"up", 77, -1, 0, 5}, {"down", 0, 1, 0, -1}};
+    for (const auto& [way, from, dRow, dColumn, to] : arrows)
+        EXPECT_EQ(board.nearestOpenCell(from, dRow, dColumn), to) << way;
+    EXPECT_EQ(std::pair(board.nextOpenCell(0, 1), board.nextOpenCell(0, -1)), std::pair(5, 6));
+}
+
+TEST_F(BoardTest, TheAnswerIsOfferedOnTheCurrentCellOnlyOpenAndAssisted)
 {
     board.newPuzzle(test::puzzleOf({5, 6}));
     EXPECT_FALSE(board.answerOffered(0)) << "a given cell";
-    const int arrows[][4] = {{0, 0, 1, 5}, {8, 0, -1, 6}, {77, -1, 0, 5}, {0, 1, 0, -1}};
-    for (const auto& [from, dRow, dColumn, to] : arrows)
-        EXPECT_EQ(board.nearestOpenCell(from, dRow, dColumn), to) << from << ' ' << dRow << dColumn;
-    EXPECT_EQ(std::pair(board.nextOpenCell(0, 1), board.nextOpenCell(0, -1)), std::pair(5, 6));
     EXPECT_FALSE(board.txtCh_MouseDown(5, 1)) << "the first press makes the cell current";
     state.SansAssistance = kTrue;
     EXPECT_FALSE(board.txtCh_MouseDown(5, 1));
@@ -75,7 +80,7 @@ TEST_F(BoardTest, KeysLeadOnFromTheCurrentCellWhichOffersTheAnswerOnlyOpenAndAss
     EXPECT_EQ(board.mnuReponse_Click(), Announce::Bravo) << "the last cell wins";
 }
 
-TEST_F(BoardTest, FinishRevealsAndCorrectsThenANewPuzzleGivesItsGridAndOpensItsCells)
+TEST_F(BoardTest, FinishSettlesEveryCellOnItsSolutionMarkingTheWrongOnes)
 {
     board.newPuzzle(test::puzzleOf({0, 1, 2}));
     board.txtCh_KeyPress(0, test::wrongDigitOf(0)); // wrong, in red
@@ -85,10 +90,17 @@ TEST_F(BoardTest, FinishRevealsAndCorrectsThenANewPuzzleGivesItsGridAndOpensItsC
     EXPECT_EQ(board.cell(1), (Cell{test::digitOf(1), kBg, kFg, false}));
     EXPECT_EQ(board.cell(2), (Cell{test::digitOf(2), kGreen, kFg, false}));
     EXPECT_FALSE(board.finishEnabled());
+}
+
+TEST_F(BoardTest, ANewPuzzleSetsEveryCellFromItsGridKeepingTheTextColour)
+{
+    board.newPuzzle(test::puzzleOf({0}));
+    board.txtCh_KeyPress(0, test::wrongDigitOf(0));
+    board.mnuFinir_Click();
     board.newPuzzle(test::puzzleOf({40, 80}, 2));
     EXPECT_TRUE(board.finishEnabled());
     for (int i = 0; i < kCellCount; ++i) {
-        const std::uint32_t fore = i == 0 ? kRed : kFg; // the text colour stays as it was
+        const std::uint32_t fore = i == 0 ? kRed : kFg;
         const Cell given{test::digitOf(i, 2), kCyan, fore, false}, open{"", kBg, fore, true};
         EXPECT_EQ(board.cell(i), i == 40 || i == 80 ? open : given) << i;
     }

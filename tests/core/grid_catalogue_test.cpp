@@ -25,9 +25,8 @@ static std::string canonical(std::string_view grid)
     return std::min(text, transposed);
 }
 
-TEST(GridCatalogue, EveryGridIsSolvedLooksUpItsOwnDigitsAndNoTwoAreAlike)
+TEST(GridCatalogue, EveryGridIsSolvedAsItsLookUpGivesIt)
 {
-    std::set<std::string> seen;
     for (std::int16_t grid = 1; grid <= kGridCount; ++grid) {
         const std::string_view digits = gridDigits(grid);
         ASSERT_EQ(digits.size(), 81u) << grid;
@@ -39,6 +38,12 @@ TEST(GridCatalogue, EveryGridIsSolvedLooksUpItsOwnDigitsAndNoTwoAreAlike)
         }
         for (const auto& group : groups)
             EXPECT_EQ(std::string(group.begin(), group.end()), "123456789") << grid;
-        EXPECT_TRUE(seen.insert(canonical(digits)).second) << grid;
     }
+}
+
+TEST(GridCatalogue, NoTwoGridsAreAlike)
+{
+    std::set<std::string> seen;
+    for (std::int16_t grid = 1; grid <= kGridCount; ++grid)
+        EXPECT_TRUE(seen.insert(canonical(gridDigits(grid))).second) << grid;
 }

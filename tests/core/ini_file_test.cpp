@@ -7,6 +7,7 @@
 #include "support/temp_dir.h"
 
 #include <csignal>
+#include <tuple>
 
 #include <gtest/gtest.h>
 #ifndef _WIN32
@@ -26,31 +27,30 @@ static std::string keyAfter(int count, const char* ending = "\r\n", std::string 
     return text.append(ending).append("Language=7").append(ending);
 }
 
-TEST(IniReader, MatchesSectionWholeKeyByPrefixValueAfterFirstEquals)
+TEST(IniReader, FindsTheValueAsTheReadingRulesSay)
 {
-    const std::pair<std::string, std::string> rows[] = {
-        // The section line is matched whole and exactly, the key's case too.
-        {"[lastopen]\r\nLanguage=1\r\n[LastOpen] \r\nLanguage=2\r\n[LastOpen\r\nLanguage=3\r\n"
+    const std::tuple<const char*, std::string, std::string> rows[] = {
+        {"the section line whole and exact, the key's case too",
+         "[lastopen]\r\nLanguage=1\r\n[LastOpen] \r\nLanguage=2\r\n[LastOpen\r\nLanguage=3\r\n"
          "[LastOpenX]\r\nLanguage=4\r\n[LastOpen]\r\nlanguage=5\r\nLanguage=6\r\n",
          "6"},
-        {"[LastOpen]\r\nX=1\r\n[Other]\r\nLanguage=4\r\n", "4"}, // found past the next section
-        {"[LastOpen]\r\nLanguage\r\n", "Language"},
-        {"[LastOpen]\r\nLanguages=5\r\nLanguage=2\r\n", "5"},
-        {"[LastOpen]\r\nLanguage=2=3\r\n", "2=3"},
-        {keyAfter(199), "7"},
-        {keyAfter(200), ""},
-        {keyAfter(199, "\n"), "7"},
-        {keyAfter(199, "\r"), "7"},
-        // After 20,000 lines passed over, the 20,001st stands for the section: the key is found
-        // on line 20,201, not on line 20,202.
-        {keyAfter(20199, "\r\n", "x"), "7"},
-        {keyAfter(20200, "\r\n", "x"), ""}};
+        {"past the next section", "[LastOpen]\r\nX=1\r\n[Other]\r\nLanguage=4\r\n", "4"},
+        {"a key line without '='", "[LastOpen]\r\nLanguage\r\n", "Language"},
+        {"a key by its prefix", "[LastOpen]\r\nLanguages=5\r\nLanguage=2\r\n", "5"},
+        {"the value after the first '='", "[LastOpen]\r\nLanguage=2=3\r\n", "2=3"},
+        {"the section's 200th line", keyAfter(199), "7"},
+        {"its 201st", keyAfter(200), ""},
+        {"lines ended by LF", keyAfter(199, "\n"), "7"},
+        {"lines ended by CR", keyAfter(199, "\r"), "7"},
+        // After 20,000 lines passed over, the 20,001st stands for the section.
+        {"line 20,201", keyAfter(20199, "\r\n", "x"), "7"},
+        {"line 20,202", keyAfter(20200, "\r\n", "x"), ""}};
     std::int16_t matchLength = 0; // the key's whole length, which it keeps from the first look on
-    for (const auto& [text, expected] : rows)
-        EXPECT_EQ(readIniText("LastOpen", "Language", text, matchLength), expected) << text.size();
+    for (const auto& [rule, text, expected] : rows)
+        EXPECT_EQ(readIniText("LastOpen", "Language", text, matchLength), expected) << rule;
 }
 
-TEST(IniRewrite, ReplacesTheFileWholeOrNotAtAllAndNeverThroughALink)
+TEST(IniRewrite, TouchesNothingButTheFileItReplacesWhole)
 {
     test::TempDir dir;
     const auto file = dir / "niveau.ini", target = test::writeBytes(dir / "outside/target", "keep");

@@ -9,16 +9,26 @@
 
 using namespace taremo;
 
-TEST(PuzzleMaker, FirstGridIsFixedEachCellDrawFollowsItsOwnClockAndEachDifficultyItsCells)
+// The first two clocks agree on their first reading only; the third never agrees.
+struct PuzzleMaker : ::testing::Test {
+    Random frozen{[] { return 1u; }}, later{[] { return 2000u; }};
+    Random ticking{[n = std::uint64_t{0}]() mutable { return 1 + 7 * n++; }};
+};
+
+TEST_F(PuzzleMaker, TheFirstGridAfterAStartIsTheSameWhateverTheClock)
 {
-    // The first two clocks agree on their first reading only; the third never agrees.
-    Random frozen([] { return 1u; }), later([] { return 2000u; });
-    Random ticking([n = std::uint64_t{0}]() mutable { return 1 + 7 * n++; });
     EXPECT_FALSE(makePuzzle(frozen, kDifficultyCount));
-    const auto p1 = makePuzzle(frozen, 0), p2 = makePuzzle(ticking, 0), p3 = makePuzzle(later, 0);
-    EXPECT_EQ(p1->NumGrille, p3->NumGrille) << "nothing drawn for a refused difficulty either";
-    EXPECT_NE(p1->open, p2->open);
-    // Every difficulty opens its number of distinct cells, on a grid of the catalogue.
+    EXPECT_EQ(makePuzzle(frozen, 0)->NumGrille, makePuzzle(later, 0)->NumGrille)
+        << "nothing drawn for a refused difficulty either";
+}
+
+TEST_F(PuzzleMaker, EachCellDrawFollowsTheClock)
+{
+    EXPECT_NE(makePuzzle(frozen, 0)->open, makePuzzle(ticking, 0)->open);
+}
+
+TEST_F(PuzzleMaker, EachDifficultyOpensItsNumberOfDistinctCells)
+{
     for (int n = 0; n < 600; ++n) {
         const auto position = static_cast<std::int16_t>(n % kDifficultyCount);
         const auto puzzle = makePuzzle(later, position);
@@ -29,7 +39,7 @@ TEST(PuzzleMaker, FirstGridIsFixedEachCellDrawFollowsItsOwnClockAndEachDifficult
 
 // The largest value the generator can give draws the last grid and opens the last cell; the
 // smallest, the first ones.
-TEST(PuzzleMaker, DrawsReachBothEndsOfTheirRange)
+TEST_F(PuzzleMaker, DrawsReachBothEndsOfTheirRange)
 {
     const double top = std::nextafter(1.0, 0.0);
     struct Ends : Random {

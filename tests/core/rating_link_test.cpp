@@ -25,7 +25,7 @@ using namespace std::string_literals;
 enum Step { Click, Plant, RemoveBrowser };
 
 // One test, as wine's registry is one for all the tests it runs at once.
-TEST(RatingLink, BrowserIsFoundOnceAndGetsTheAddressAsOneArgumentOrTheLinkSaysWhyNot)
+TEST(RatingLink, TheBrowserFoundAtTheFirstClickGetsEachClicksAddress)
 {
     test::TempDir root;
     // Not made yet, as the player's own settings folder before the first save.

@@ -16,7 +16,7 @@ using namespace taremo;
 
 namespace fs = std::filesystem;
 
-TEST(SettingsPlace, GameFolderWhenItIsThePlayersAndNoInstallElseThePlayersOwn)
+TEST(SettingsPlace, SettingsStayInTheGameFolderOnlyWhenItIsThePlayersOwnCopy)
 {
     test::TempDir root;
 #ifdef _WIN32

@@ -30,7 +30,7 @@ static Started start(const char* levelIni, const char* startIni)
     return {window, state.NiveauChoisi, state.Langue};
 }
 
-TEST(Startup, FirstWindowAndRestoredChoices)
+TEST(Startup, AStartIsAsTheStoredFilesSay)
 {
     // What reads as a number is left to the settings fuzzer.
     EXPECT_EQ(start(nullptr, nullptr), Started(FirstWindow::Language, 5, 4.0f)); // the first start
@@ -50,7 +50,7 @@ TEST(Startup, FirstWindowAndRestoredChoices)
         EXPECT_EQ(start(nullptr, startIni), Started(FirstWindow::Main, 5, 4.0f)) << startIni;
 }
 
-TEST(Startup, SavesMakeTheNewFolderAndRewriteTheWholeFileForTheNextStart)
+TEST(Startup, TheNextStartReadsWhatTheSavesWroteWhole)
 {
     test::TempDir root;
     // Not made yet, and named beyond what the ANSI code page of Windows holds.

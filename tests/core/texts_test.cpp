@@ -16,7 +16,7 @@ using namespace taremo;
 
 // One row a text number or spoken word, one column a language, as the table of the tests holds
 // them, as UTF-8 bytes.
-TEST(Words, EveryTextAndSpokenWordIsWordForWordInEachLanguage)
+TEST(Words, EveryWordIsAsTheTableWritesIt)
 {
     std::string table = "text\tEnglish\tFrench\tGerman\tItalian\tSpanish\n";
     const auto row = [&table](const std::string& name, const auto& wordIn) {
@@ -36,7 +36,7 @@ TEST(Words, EveryTextAndSpokenWordIsWordForWordInEachLanguage)
     EXPECT_EQ(table, test::readBytes(TAREMO_WORDS_TABLE));
 }
 
-TEST(Traduction, OnlyExactCodesHaveTextsAndTheLevelLineIsMadeOfThem)
+TEST(Traduction, TheLevelLineIsMadeOfTheLanguagesTexts)
 {
     for (int column = 0; column < 5; ++column) {
         float code = static_cast<float>(column + 1);
@@ -45,11 +45,18 @@ TEST(Traduction, OnlyExactCodesHaveTextsAndTheLevelLineIsMadeOfThem)
         EXPECT_EQ(levelLine(code, static_cast<std::int16_t>(column)),
                   text(13) + " " + text(16 + column) + std::string(7, ' ') + text(11));
     }
+}
+
+TEST(Traduction, OnlyExactLanguageCodesHaveTexts)
+{
     for (float code : {2.5f, 6.0f, std::nanf(""), std::nextafter(1.0f, 0.0f)}) {
         EXPECT_EQ(Traduction(code, 1), "") << code;
         EXPECT_EQ(spokenText(code, Spoken::Wrong), "wrong") << "English for assistive technology";
     }
-    // Until a language is chosen, English, from the first text on.
+}
+
+TEST(Traduction, EnglishStandsInUntilALanguageIsChosen)
+{
     EXPECT_EQ(spokenText(0.0f, Spoken::Wrong), "wrong");
     float none = 0.0f;
     EXPECT_EQ(levelLine(none, 5), "Level Expert       Click in a compartment to have the answer");

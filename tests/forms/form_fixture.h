@@ -30,6 +30,10 @@ T& named(const QObject& form, const QString& name)
     return *found;
 }
 inline QAction& action(const QObject& form, const char* name) { return named<QAction>(form, name); }
+inline void click(const QWidget& form, const char* button)
+{
+    QTest::mouseClick(&named<QPushButton>(form, button), Qt::LeftButton);
+}
 inline CellEdit& txtCh(const FrmMain& main, int index)
 {
     return named<CellEdit>(main, QStringLiteral("txtCh_%1").arg(index));
@@ -103,12 +107,13 @@ protected:
         whileModal<FrmNew>([&] { QTest::keyClick(&main, Qt::Key_F2); }, answer);
         showMain();
     }
-    void newGrid(FrmMain& main, int level, bool assistance = true)
+    // Picks `level` and the assistance in the new-grid dialog and presses `button`.
+    void newGrid(FrmMain& main, int level, bool assistance = true, const char* button = "cmdOK")
     {
         answerNewGrid(main, [&](FrmNew& dialog) {
             named<QComboBox>(dialog, "cmbChoix").setCurrentIndex(level);
             named<QCheckBox>(dialog, "chkAssist").setChecked(assistance);
-            QTest::mouseClick(&named<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
+            click(dialog, button);
         });
     }
     static std::vector<int> openCells(const FrmMain& main)

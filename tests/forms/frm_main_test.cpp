@@ -9,13 +9,35 @@
 namespace taremo {
 namespace {
 
-using MainWindow = test::FormTest;
 using test::action;
 using test::darkPalette;
 using test::named;
 using test::txtCh;
 
-TEST_F(MainWindow, OpensOnTheTitlePictureAndLaysTheBoardOutInTwips)
+// The game's keys are pressed on a puzzle the fixture's clock pins: grid 210 with these cells
+// open (o), row by row:
+//   --o--o---  -oooo---o  o--o---oo  oooo-ooo-  -oo-o----  ---oooooo  o----ooo-  oooo-oo-o
+//   ------oo-
+struct MainWindow : test::FormTest {
+    FrmMain& onGrid210()
+    {
+        FrmMain& main = showMain();
+        newGrid(main, 0);
+        if (m_game.state.NumGrille != 210)
+            throw std::runtime_error("the fixture's clock gives another puzzle");
+        return main;
+    }
+    // The ring's colour where cell `index` has one, else nothing.
+    static QColor ringOf(const FrmMain& main, int index)
+    {
+        const QImage image = named(main, "fraGrille").grab().toImage();
+        const QRect r = txtCh(main, index).geometry();
+        const QColor ring = image.pixelColor(r.center().x(), r.top() + kOutlineWidth + 1);
+        return ring == image.pixelColor(r.left() + 7, r.top() + 6) ? QColor() : ring;
+    }
+};
+
+TEST_F(MainWindow, OpensOnTheTitlePictureInAWindowOfItsOwnWidth)
 {
     FrmMain& main = showMain();
     EXPECT_EQ(main.windowTitle(), "  ta | re | mo");
@@ -25,9 +47,8 @@ TEST_F(MainWindow, OpensOnTheTitlePictureAndLaysTheBoardOutInTwips)
     EXPECT_EQ(main.menuBar()->actions().size(), 2) << "the help menu is a pop-up only";
     EXPECT_FALSE(action(main, "mnuFinir").isEnabled());
     auto& picture = named(main, "Image1");
-    auto& board = named(main, "fraGrille");
-    auto& level = named(main, "lblNiveau");
-    EXPECT_TRUE(picture.isVisible() && !board.isVisible() && !level.isVisible());
+    EXPECT_TRUE(picture.isVisible() && !named(main, "fraGrille").isVisible() &&
+                !named(main, "lblNiveau").isVisible());
     // 15 twips to a pixel: 6210 wide, centred on the screen; the picture 4950 x 4275, centred
     // with 800 twips of the outer height left to the bars.
     main.resize(700, main.height()); // no width but its own, asked for from inside or outside
@@ -38,12 +59,18 @@ TEST_F(MainWindow, OpensOnTheTitlePictureAndLaysTheBoardOutInTwips)
     EXPECT_NEAR(main.frameGeometry().center().x(), screen.center().x(), 3);
     EXPECT_EQ(picture.geometry(),
               QRect(42, (main.frameGeometry().height() * 15 - 4275 - 800) / 30, 330, 285));
+}
 
+// A click on the title picture asks for the first grid.
+TEST_F(MainWindow, TheBoardTakesThePicturesPlaceLaidOutInTwips)
+{
+    FrmMain& main = showMain();
+    auto& picture = named(main, "Image1");
     whileModal<FrmNew>([&] { QTest::mouseClick(&picture, Qt::LeftButton); },
-                       [](FrmNew& dialog) {
-                           QTest::mouseClick(&named<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
-                       });
+                       [](FrmNew& dialog) { test::click(dialog, "cmdOK"); });
     showMain();
+    auto& board = named(main, "fraGrille");
+    auto& level = named(main, "lblNiveau");
     EXPECT_TRUE(!picture.isVisible() && board.isVisible() && level.isVisible());
     EXPECT_TRUE(action(main, "mnuFinir").isEnabled());
     EXPECT_EQ(board.geometry(), QRect(8, 8, 393, 329));
@@ -55,50 +82,49 @@ TEST_F(MainWindow, OpensOnTheTitlePictureAndLaysTheBoardOutInTwips)
         ASSERT_EQ(txtCh(main, i).geometry(), QRect(lefts[i % 9], tops[i / 9], 41, 33)) << i;
 }
 
-// The game's keys in a cell, between cells and for the grid, on a puzzle the fixture's clock
-// pins: grid 210 with these cells open (o), row by row:
-//   --o--o---  -oooo---o  o--o---oo  oooo-ooo-  -oo-o----  ---oooooo  o----ooo-  oooo-oo-o
-//   ------oo-
-TEST_F(MainWindow, KeysEditACellLeadToTheNearestOrNextOpenCellAndFinishOrQuitTheGame)
+// Keys into an open cell holding a wrong digit: the first four empty it, the others keep the
+// digit and open no pop-up (F10 is the menu bar's own key).
+TEST_F(MainWindow, EditingKeysLeaveTheBoardAsTheFieldShows)
 {
-    FrmMain& main = showMain();
-    newGrid(main, 0);
-    ASSERT_EQ(m_game.state.NumGrille, 210) << "the rows below are for another puzzle";
-    // In an open cell holding a wrong digit: the first four keys empty it, the others keep the
-    // digit, and the last two offer the answer below the cell (F10 is the menu bar's own key).
+    FrmMain& main = onGrid210();
     CellEdit& cell = txtCh(main, 78);
-    auto& menu = named<QMenu>(main, "mnuAide");
     QGuiApplication::clipboard()->setText(QStringLiteral("12345"));
-    const QStringList keys = {"A",   "Ctrl+V", "Backspace", "Home, Del", "Shift+Ins",
-                              "Del", "F10",    "Shift+F10", "Menu"};
+    const QStringList keys = {"A", "Ctrl+V", "Backspace", "Home, Del", "Shift+Ins", "Del", "F10"};
     for (int i = 0; i < keys.size(); ++i) {
         SCOPED_TRACE(keys[i].toStdString());
         typeDigit(main, 78, false);
         QTest::keySequence(&cell, QKeySequence::fromString(keys[i]));
         EXPECT_EQ(cell.text().size(), i < 4 ? 0 : 1);
         EXPECT_EQ(main.board().cell(78).text, cell.text().toStdString());
-        ASSERT_EQ(QApplication::activePopupWidget(), i >= 7 ? &menu : nullptr);
-        menu.close();
+        ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
     }
-    QTest::keyClick(&cell, Qt::Key_Menu);
-    EXPECT_LE((menu.pos() - cell.mapToGlobal(QPoint(0, cell.height()))).manhattanLength(), 2);
+}
+
+TEST_F(MainWindow, TheAnswerKeysOfferTheAnswerBelowTheCell)
+{
+    FrmMain& main = onGrid210();
+    CellEdit& cell = txtCh(main, 78);
+    auto& menu = named<QMenu>(main, "mnuAide");
+    for (const char* key : {"Shift+F10", "Menu"}) {
+        SCOPED_TRACE(key);
+        typeDigit(main, 78, false);
+        QTest::keySequence(&cell, QKeySequence::fromString(key));
+        ASSERT_EQ(QApplication::activePopupWidget(), &menu);
+        EXPECT_LE((menu.pos() - cell.mapToGlobal(QPoint(0, cell.height()))).manhattanLength(), 2);
+    }
     QTest::keySequence(&menu, QKeySequence(Qt::Key_Down, Qt::Key_Return));
     EXPECT_EQ(cell.text().toInt(), Solution(m_game.state.NumGrille, cellNumber(78)));
-    showMain(); // the keyboard back from the pop-up
+}
 
-    // The ring's colour where the cell has one, else nothing.
-    const auto ringOf = [&](int index) {
-        const QImage image = named(main, "fraGrille").grab().toImage();
-        const QRect r = txtCh(main, index).geometry();
-        const QColor ring = image.pixelColor(r.center().x(), r.top() + kOutlineWidth + 1);
-        return ring == image.pixelColor(r.left() + 7, r.top() + 6) ? QColor() : ring;
-    };
-    // "from key to", from an open cell or one just settled, which keeps the ring with no cell
-    // focused. An arrow leads to the nearest open cell that way along its own row or column, past
-    // given and settled cells, even with a nearer cell off the line (13 Right, 40 Up); off the
-    // line only when none lies on it, to the nearest and then the closest to the line (5 Right);
-    // nowhere when none lies that way (17 Right). Tab and Shift+Tab lead to the next open cell
-    // either side, round the board.
+// "from key to", from an open cell or one just settled, which keeps the ring with no cell
+// focused. An arrow leads to the nearest open cell that way along its own row or column, past
+// given and settled cells, even with a nearer cell off the line (13 Right, 40 Up); off the line
+// only when none lies on it, to the nearest and then the closest to the line (5 Right); nowhere
+// when none lies that way (17 Right). Tab and Shift+Tab lead to the next open cell either side,
+// round the board.
+TEST_F(MainWindow, TheRingFollowsEachMoveToTheCellItLeadsTo)
+{
+    FrmMain& main = onGrid210();
     const QStringList fromOpen = {"13 Right 17",     "17 Left 13", "2 Down 11",     "11 Up 2",
                                   "40 Up 13",        "5 Right 17", "17 Right 17",   "13 Tab 17",
                                   "18 Shift+Tab 17", "79 Tab 2",   "2 Shift+Tab 79"};
@@ -109,24 +135,43 @@ TEST_F(MainWindow, KeysEditACellLeadToTheNearestOrNextOpenCellAndFinishOrQuitThe
         const QStringList word = row.split(' ');
         const int from = word[0].toInt(), to = word[2].toInt();
         fromSettled.contains(row) ? typeDigit(main, from, true) : txtCh(main, from).setFocus();
-        ASSERT_TRUE(ringOf(from).isValid());
+        ASSERT_TRUE(ringOf(main, from).isValid());
         QTest::keySequence(main.windowHandle(), QKeySequence::fromString(word[1]));
         EXPECT_EQ(QApplication::focusWidget(), &txtCh(main, to));
-        EXPECT_TRUE(ringOf(to).isValid() && (to == from || !ringOf(from).isValid())) << "the ring";
+        EXPECT_TRUE(ringOf(main, to).isValid() && (to == from || !ringOf(main, from).isValid()));
     }
-    // The desktop switches to a dark theme during the game: the cells take its colours.
+}
+
+TEST_F(MainWindow, CellsTakeTheColoursOfADarkThemeChosenDuringTheGame)
+{
+    FrmMain& main = onGrid210();
     QApplication::setPalette(darkPalette());
     QCoreApplication::sendPostedEvents(); // as the event loop would, before the next paint
     EXPECT_EQ(txtCh(main, 79).grab().toImage().pixelColor(7, 6), darkPalette().base().color());
     QApplication::setPalette(QApplication::style()->standardPalette());
-    // F4 settles every cell; F3 quits by the closing path, which stores the level.
+}
+
+TEST_F(MainWindow, F4SettlesEveryCell)
+{
+    FrmMain& main = onGrid210();
     QTest::keyClick(main.windowHandle(), Qt::Key_F4);
     EXPECT_TRUE(openCells(main).empty());
-    QTest::keyClick(main.windowHandle(), Qt::Key_F3);
+}
+
+TEST_F(MainWindow, F3QuitsByTheClosingPathWhichStoresTheLevel)
+{
+    QTest::keyClick(onGrid210().windowHandle(), Qt::Key_F3);
     EXPECT_EQ(test::readBytes(m_dir / "niveau.ini"), "[Niveau]\r\nNiveauChoisi=0\r\n");
 }
 
-TEST_F(MainWindow, AFullRightGridIsWonOnceByAKeyWithOrWithoutAssistanceOrByTheAnswer)
+TEST_F(MainWindow, ClosingBeforeAnyGridStoresTheDifficultyAllTheSame)
+{
+    m_game.state.NiveauChoisi = 4;
+    showMain().close();
+    EXPECT_EQ(test::readBytes(m_dir / "niveau.ini"), "[Niveau]\r\nNiveauChoisi=4\r\n");
+}
+
+TEST_F(MainWindow, AFullRightGridIsWonOnceWhicheverWayItIsFilled)
 {
     for (const std::string_view way : {"assisted", "unassisted", "answer"}) {
         SCOPED_TRACE(way);

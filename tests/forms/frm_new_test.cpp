@@ -6,62 +6,74 @@ namespace taremo {
 namespace {
 
 using NewGridDialog = test::FormTest;
+using test::click;
 using test::named;
 
 QComboBox& levels(FrmNew& dialog) { return named<QComboBox>(dialog, "cmbChoix"); }
 QCheckBox& assistance(FrmNew& dialog) { return named<QCheckBox>(dialog, "chkAssist"); }
-void click(FrmNew& dialog, const char* button) { named<QPushButton>(dialog, button).click(); }
 
-TEST_F(NewGridDialog, WantsALevelRemembersItAndTheAssistanceAndCancelLeavesTheGameAlone)
+TEST_F(NewGridDialog, StaysOpenUntilALevelIsPickedOrItIsCancelled)
 {
     m_game.state.NiveauChoisi = -1; // none read at start
-    FrmMain& main = showMain();
-    answerNewGrid(main, [](FrmNew& dialog) {
+    answerNewGrid(showMain(), [](FrmNew& dialog) {
         EXPECT_EQ(levels(dialog).itemText(levels(dialog).count() - 1), "Expert");
         click(dialog, "cmdOK");
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QTest::keyClick(&assistance(dialog), Qt::Key_Return);
         ASSERT_TRUE(dialog.isVisible());
-        levels(dialog).setCurrentIndex(4);
-        click(dialog, "cmdOK");
+        click(dialog, "cmdUndo");
     });
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_EQ(m_messages[0].text, QStringLiteral("Veuillez choisir la difficulté"));
+}
+
+TEST_F(NewGridDialog, OKMakesAGridOfThePickedLevel)
+{
+    FrmMain& main = showMain();
+    newGrid(main, 4);
     EXPECT_EQ(named<QLabel>(main, "lblNiveau").text(),
               QStringLiteral("Niveau Difficile       click dans une case pour avoir la réponse"));
     EXPECT_EQ(openCells(main).size(), 60u);
+}
+
+// Enter makes the grid, as OK has the focus.
+TEST_F(NewGridDialog, OffersTheLevelAndAssistanceOfTheLastGrid)
+{
+    FrmMain& main = showMain();
+    newGrid(main, 1, false);
     answerNewGrid(main, [](FrmNew& dialog) {
-        EXPECT_EQ(levels(dialog).currentIndex(), 4);
-        EXPECT_TRUE(assistance(dialog).isChecked());
-        levels(dialog).setCurrentIndex(1);
-        assistance(dialog).setChecked(false);
-        ASSERT_EQ(QApplication::focusWidget(), &named(dialog, "cmdOK")) << "Enter makes the grid";
+        EXPECT_EQ(levels(dialog).currentIndex(), 1);
+        EXPECT_FALSE(assistance(dialog).isChecked());
+        ASSERT_EQ(QApplication::focusWidget(), &named(dialog, "cmdOK"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
+    EXPECT_EQ(openCells(main).size(), 45u);
+    EXPECT_EQ(m_game.state.SansAssistance, kTrue);
+}
+
+TEST_F(NewGridDialog, CancelLeavesTheGameAlone)
+{
+    FrmMain& main = showMain();
+    newGrid(main, 1, false);
     const auto open = openCells(main);
-    ASSERT_EQ(open.size(), 45u);
-    // Assistance off: neither a wrong nor a right digit is judged.
-    for (const bool right : {false, true}) {
-        const int index = open[right ? 1 : 0];
-        typeDigit(main, index, right);
-        const Cell& cell = main.board().cell(index);
-        EXPECT_TRUE(cell.enabled && cell.fore == kWindowText && cell.back == kWindowBackground);
-    }
-    const Cell typed = main.board().cell(open[1]);
+    typeDigit(main, open[0], false);
+    const Cell typed = main.board().cell(open[0]);
     const QString levelLine = named<QLabel>(main, "lblNiveau").text();
-    answerNewGrid(main, [](FrmNew& dialog) {
-        EXPECT_FALSE(assistance(dialog).isChecked()) << "as the last game chose";
-        levels(dialog).setCurrentIndex(3);
-        assistance(dialog).setChecked(true);
-        click(dialog, "cmdUndo");
-    });
-    EXPECT_TRUE(openCells(main) == open && main.board().cell(open[1]) == typed);
+    newGrid(main, 3, true, "cmdUndo");
+    EXPECT_TRUE(openCells(main) == open && main.board().cell(open[0]) == typed);
     EXPECT_EQ(named<QLabel>(main, "lblNiveau").text(), levelLine);
     EXPECT_TRUE(test::action(main, "mnuFinir").isEnabled());
     EXPECT_EQ(m_game.state.SansAssistance, kTrue);
+}
+
+TEST_F(NewGridDialog, TheLevelPickedOutlivesCancelButTheAssistanceDoesNot)
+{
+    FrmMain& main = showMain();
+    newGrid(main, 1, false);
+    newGrid(main, 3, true, "cmdUndo");
     answerNewGrid(main, [](FrmNew& dialog) {
-        EXPECT_EQ(levels(dialog).currentIndex(), 3) << "the choice outlives Cancel";
-        EXPECT_FALSE(assistance(dialog).isChecked()) << "the box does not";
+        EXPECT_EQ(levels(dialog).currentIndex(), 3);
+        EXPECT_FALSE(assistance(dialog).isChecked());
         click(dialog, "cmdUndo");
     });
 }

@@ -65,9 +65,12 @@ protected:
         m_finishAtMessage = main != nullptr && action(*main, "mnuFinir").isEnabled();
     }
     void SetUp() override { std::filesystem::remove_all(m_ownSettings); }
+    // Every window a test left open goes with it.
     void TearDown() override
     {
         m_main.reset();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            window->close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     // Shows the main window and waits until it is active, so that no late activation of an

@@ -58,8 +58,10 @@ bool startBrowser(const std::string& browser, const std::string& address, std::u
     const std::wstring program = toWide(browser);
     // Quoted, the address stays one argument whatever it holds (it has a space).
     const std::wstring argument = L"\"" + toWide(address) + L"\"";
-    return shellSucceeded(ShellExecuteW(reinterpret_cast<HWND>(owner), L"open", program.c_str(),
-                                        argument.c_str(), nullptr, SW_SHOWNORMAL));
+    // The owner's handle comes through the core as the number the toolkit gives it.
+    const auto window = reinterpret_cast<HWND>(owner); // NOLINT(performance-no-int-to-ptr)
+    return shellSucceeded(
+        ShellExecuteW(window, L"open", program.c_str(), argument.c_str(), nullptr, SW_SHOWNORMAL));
 }
 
 } // namespace taremo

@@ -11,7 +11,9 @@ namespace taremo {
 // so the title bar stays blank.
 void clearWindowTitle(QWidget& window)
 {
-    SetWindowTextW(reinterpret_cast<HWND>(window.winId()), L"");
+    // The toolkit gives the native handle as a number.
+    const auto handle = reinterpret_cast<HWND>(window.winId()); // NOLINT(performance-no-int-to-ptr)
+    SetWindowTextW(handle, L"");
 }
 
 } // namespace taremo

@@ -18,6 +18,14 @@ struct Game {
     // Every puzzle is drawn from it, from its fixed starting state on.
     Random random{};
     RatingLink ratingLink{};
+    // One a run: the windows hold it by reference, and a copy would draw the puzzles already
+    // drawn and look the browser up again. A member says so, as Game stays an aggregate.
+    struct NotCopied {
+        NotCopied() = default;
+        NotCopied(const NotCopied&) = delete;
+        NotCopied& operator=(const NotCopied&) = delete;
+    };
+    [[no_unique_address]] NotCopied notCopied{};
 
     // The folder of start.ini, niveau.ini and the rating link's temporary page: programDir for a
     // copy the player may write to, the player's own settings folder otherwise.

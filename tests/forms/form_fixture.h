@@ -90,17 +90,22 @@ protected:
     static void whileModal(const auto& open, const auto& answer)
     {
         bool answered = false;
-        QObject context; // the answer is dropped with it if no dialog ever comes up
-        QTimer::singleShot(0, &context, [&] {
-            if (auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget())) {
-                // The dialog's own window must have the keyboard, not just be reported active.
-                dialog->activateWindow();
-                answered = QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; });
-                answer(*dialog);
-                EXPECT_FALSE(dialog->isVisible()) << "the dialog was left open";
-                dialog->close();
-            }
+        // Looks for the dialog until it is up, whatever events `open` handles first; stops with
+        // `open` if none ever comes.
+        QTimer poll;
+        poll.callOnTimeout([&] {
+            auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            poll.stop();
+            // The dialog's own window must have the keyboard, not just be reported active.
+            dialog->activateWindow();
+            answered = QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; });
+            answer(*dialog);
+            EXPECT_FALSE(dialog->isVisible()) << "the dialog was left open";
+            dialog->close();
         });
+        poll.start(5);
         open();
         EXPECT_TRUE(answered) << "no modal dialog came up";
     }

@@ -14,8 +14,7 @@ using test::named;
 
 TEST_F(AboutBox, OnlyOKAndTheLinkCloseIt)
 {
-    FrmMain& main = showMain();
-    whileModal<FrmInfo>([&] { test::action(main, "mnuInfo").trigger(); },
+    whileModal<FrmInfo>([&] { test::action(showMain(), "mnuInfo").trigger(); },
                         [&](FrmInfo& box) {
                             QTest::keyClick(&box, Qt::Key_Escape);
                             ASSERT_TRUE(box.isVisible());

@@ -1,8 +1,7 @@
 // Fuzzes the board's rules: every input is a game played as a stream of window events, and the
-// board's invariants (the same rules the random-play test checks) are checked after each event,
-// with where the arrows and Tab lead and what the solution lookup gives for any numbers.
-#include "../tests/support/board_invariants.h"
-
+// board's rules (board_rules.h) are checked after each event, with where the arrows and Tab lead
+// and what the solution lookup gives for any numbers.
+#include "board_rules.h"
 #include "mainwin/board.h"
 #include "puzzle/grid_catalogue.h"
 #include "puzzle/puzzle_maker.h"
@@ -136,7 +135,7 @@ private:
         m_state.SansAssistance = assisted ? kFalse : kTrue;
         m_assistance = m_state.SansAssistance;
         m_board.newPuzzle(*puzzle);
-        m_played.kind = test::Played::NewGrid;
+        m_played.kind = fuzz::Played::NewGrid;
         m_finishExpected = true;
         int open = 0;
         for (int i = 0; i < kCellCount; ++i)
@@ -149,7 +148,7 @@ private:
     void key(int index, std::uint8_t code)
     {
         const KeyResult result = m_board.txtCh_KeyPress(index, code);
-        m_played = {test::Played::Key, index, code, result.announce};
+        m_played = {fuzz::Played::Key, index, code, result.announce};
         if (result.announce == Announce::BravoThenDisableFinish) {
             m_board.setFinishEnabled(false); // as the window does once the message is closed
             m_finishExpected = false;
@@ -181,14 +180,14 @@ private:
     void answer()
     {
         const int index = m_board.CaseCourante();
-        m_played = {test::Played::Answer, index, 0, m_board.mnuReponse_Click()};
+        m_played = {fuzz::Played::Answer, index, 0, m_board.mnuReponse_Click()};
         check(m_board.cell(index).back == kGreen, "the answer did not reveal its cell", index);
     }
 
     void finish()
     {
         m_board.mnuFinir_Click();
-        m_played.kind = test::Played::Finish;
+        m_played.kind = fuzz::Played::Finish;
         m_finishExpected = false;
         check(m_board.Termine(), "finishing left a cell open");
     }
@@ -256,8 +255,8 @@ private:
 
     GameState m_state;
     Board m_board{m_state};
-    test::BoardRules m_rules{m_board};
-    test::Played m_played;
+    fuzz::BoardRules m_rules{m_board};
+    fuzz::Played m_played;
     Random m_random{[] { return std::uint64_t{0x7A2E40}; }}; // a pinned clock: runs replay
     std::int16_t m_assistance = kFalse;
     bool m_finishExpected = false;

@@ -27,28 +27,35 @@ TEST_F(NewGridDialog, StaysOpenUntilALevelIsPickedOrItIsCancelled)
     EXPECT_EQ(m_messages[0].text, QStringLiteral("Veuillez choisir la difficulté"));
 }
 
-TEST_F(NewGridDialog, OKMakesAGridOfThePickedLevel)
+// Enter too, as OK has the focus.
+TEST_F(NewGridDialog, OKMakesAGridOfThePickedLevelAndAssistance)
 {
     FrmMain& main = showMain();
     newGrid(main, 4);
     EXPECT_EQ(named<QLabel>(main, "lblNiveau").text(),
               QStringLiteral("Niveau Difficile       click dans une case pour avoir la réponse"));
     EXPECT_EQ(openCells(main).size(), 60u);
-}
-
-// Enter makes the grid, as OK has the focus.
-TEST_F(NewGridDialog, OffersTheLevelAndAssistanceOfTheLastGrid)
-{
-    FrmMain& main = showMain();
-    newGrid(main, 1, false);
     answerNewGrid(main, [](FrmNew& dialog) {
-        EXPECT_EQ(levels(dialog).currentIndex(), 1);
-        EXPECT_FALSE(assistance(dialog).isChecked());
+        levels(dialog).setCurrentIndex(1);
+        assistance(dialog).setChecked(false);
         ASSERT_EQ(QApplication::focusWidget(), &named(dialog, "cmdOK"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
     EXPECT_EQ(openCells(main).size(), 45u);
     EXPECT_EQ(m_game.state.SansAssistance, kTrue);
+}
+
+// The level last picked, even if then cancelled; the assistance of the last grid made.
+TEST_F(NewGridDialog, OffersTheLevelLastPickedAndTheAssistanceOfTheLastGrid)
+{
+    FrmMain& main = showMain();
+    newGrid(main, 1, false);
+    newGrid(main, 3, true, "cmdUndo");
+    answerNewGrid(main, [](FrmNew& dialog) {
+        EXPECT_EQ(levels(dialog).currentIndex(), 3);
+        EXPECT_FALSE(assistance(dialog).isChecked());
+        click(dialog, "cmdUndo");
+    });
 }
 
 TEST_F(NewGridDialog, CancelLeavesTheGameAlone)
@@ -64,18 +71,6 @@ TEST_F(NewGridDialog, CancelLeavesTheGameAlone)
     EXPECT_EQ(named<QLabel>(main, "lblNiveau").text(), levelLine);
     EXPECT_TRUE(test::action(main, "mnuFinir").isEnabled());
     EXPECT_EQ(m_game.state.SansAssistance, kTrue);
-}
-
-TEST_F(NewGridDialog, TheLevelPickedOutlivesCancelButTheAssistanceDoesNot)
-{
-    FrmMain& main = showMain();
-    newGrid(main, 1, false);
-    newGrid(main, 3, true, "cmdUndo");
-    answerNewGrid(main, [](FrmNew& dialog) {
-        EXPECT_EQ(levels(dialog).currentIndex(), 3);
-        EXPECT_FALSE(assistance(dialog).isChecked());
-        click(dialog, "cmdUndo");
-    });
 }
 
 } // namespace

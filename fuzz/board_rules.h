@@ -1,36 +1,14 @@
-// The rules a board keeps after every event of play, whoever drives it: the random-play test
-// and the board fuzzer check the same ones. Free of the toolkit and of the test framework, with
-// the few helpers the board's tests name cells and puzzles by.
+// The rules a board keeps after every event of play, whoever drives it, as the board fuzzer
+// checks them.
 #pragma once
 
 #include "mainwin/board.h"
+#include "puzzle/grid_catalogue.h"
 
 #include <array>
-#include <ostream>
 #include <string>
 
-namespace taremo {
-
-inline void PrintTo(const Cell& c, std::ostream* out)
-{
-    *out << "{'" << c.text << "' back " << std::hex << c.back << " fore " << c.fore << std::dec
-         << (c.enabled ? " open}" : " settled}");
-}
-
-namespace test {
-
-// The digit of cell `i` (0..80) of `grid` as the catalogue holds it, and a digit that is not it.
-inline std::string digitOf(int i, int grid = 1) { return std::string(1, gridDigits(grid)[i]); }
-inline char wrongDigitOf(int i, int grid = 1) { return digitOf(i, grid) == "1" ? '2' : '1'; }
-
-// A puzzle of `grid` whose open cells are those listed.
-inline Puzzle puzzleOf(std::initializer_list<int> open, std::int16_t grid = 1)
-{
-    Puzzle puzzle{grid, {}};
-    for (int i : open)
-        puzzle.open.at(static_cast<std::size_t>(i)) = true;
-    return puzzle;
-}
+namespace taremo::fuzz {
 
 // One event of play as the rules see it; whatever is none of the four named is Other.
 struct Played {
@@ -60,7 +38,7 @@ private:
         bool wasOpen = false, open = false, allRight = true;
         for (int i = 0; i < kCellCount; ++i) {
             const Cell& c = m_board.cell(i);
-            const std::string solution = digitOf(i, m_board.state().NumGrille);
+            const std::string solution = std::string(1, gridDigits(m_board.state().NumGrille)[i]);
             // Open: empty or one digit on the window's background. Settled on its solution:
             // given (cyan), answered (green, plain text), corrected (red) or as typed.
             const bool digit = c.text.size() == 1 && c.text[0] >= '1' && c.text[0] <= '9';
@@ -96,5 +74,4 @@ private:
     std::array<Cell, kCellCount> m_before{};
 };
 
-} // namespace test
-} // namespace taremo
+} // namespace taremo::fuzz

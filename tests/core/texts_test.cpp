@@ -36,17 +36,6 @@ TEST(Words, EveryWordIsAsTheTableWritesIt)
     EXPECT_EQ(table, test::readBytes(TAREMO_WORDS_TABLE));
 }
 
-TEST(Traduction, TheLevelLineIsMadeOfTheLanguagesTexts)
-{
-    for (int column = 0; column < 5; ++column) {
-        float code = static_cast<float>(column + 1);
-        const auto text = [&code](std::int16_t n) { return Traduction(code, n); };
-        // Each language's line at a difficulty of its own.
-        EXPECT_EQ(levelLine(code, static_cast<std::int16_t>(column)),
-                  text(13) + " " + text(16 + column) + std::string(7, ' ') + text(11));
-    }
-}
-
 TEST(Traduction, OnlyExactLanguageCodesHaveTexts)
 {
     for (float code : {2.5f, 6.0f, std::nanf(""), std::nextafter(1.0f, 0.0f)}) {

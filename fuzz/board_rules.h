@@ -1,5 +1,6 @@
-// The rules a board keeps after every event of play, whoever drives it, as the board fuzzer
-// checks them.
+// The rules a board keeps after every event of play, which the board fuzzer checks after each
+// event it plays: every cell in a known state, settled cells left alone, and a win announced
+// exactly when one happens, the way the game's mode gives it.
 #pragma once
 
 #include "mainwin/board.h"

@@ -18,19 +18,17 @@ set_tests_properties(Version.GameResourceReadsBack
 # The sources with code for Windows only, under the checks of .clang-tidy as the Linux build's
 # sources are (Style.Tidy): clang-tidy reads this build's compile commands for Windows' target,
 # with the C++ headers of the cross compiler, as clang does not find those of its -posix kind.
-# In the core's build only, which `make test` makes with the style tools installed; the whole
-# game's Windows build installs none.
-if(TAREMO_CORE_ONLY)
-    find_program(TAREMO_CLANG_TIDY clang-tidy)
-    set(tidy_arguments --extra-arg=--target=x86_64-w64-mingw32 --extra-arg=-nostdinc++)
-    foreach(dir IN LISTS CMAKE_CXX_IMPLICIT_INCLUDE_DIRECTORIES)
-        if(dir MATCHES "/c\\+\\+")
-            list(APPEND tidy_arguments --extra-arg=-isystem${dir})
-        endif()
-    endforeach()
-    add_test(NAME Style.TidyWindows
-        COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/check_tidy.sh --platform-only
-                ${TAREMO_CLANG_TIDY} ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR} src tests
-                -- ${tidy_arguments})
-    set_tests_properties(Style.TidyWindows PROPERTIES PROCESSORS 2 TIMEOUT 900)
-endif()
+# The core's build checks the core's and its tests'; the whole game's test build checks these
+# and the toolkit's side, the window tests' entry with it.
+find_program(TAREMO_CLANG_TIDY clang-tidy)
+set(tidy_arguments --extra-arg=--target=x86_64-w64-mingw32 --extra-arg=-nostdinc++)
+foreach(dir IN LISTS CMAKE_CXX_IMPLICIT_INCLUDE_DIRECTORIES)
+    if(dir MATCHES "/c\\+\\+")
+        list(APPEND tidy_arguments --extra-arg=-isystem${dir})
+    endif()
+endforeach()
+add_test(NAME Style.TidyWindows
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/check_tidy.sh --platform-only
+            ${TAREMO_CLANG_TIDY} ${PROJECT_BINARY_DIR} ${PROJECT_SOURCE_DIR} src tests
+            -- ${tidy_arguments})
+set_tests_properties(Style.TidyWindows PROPERTIES PROCESSORS 2 TIMEOUT 900)

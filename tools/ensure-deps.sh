@@ -20,10 +20,11 @@ declare -A groups=(
     [package]="dpkg-dev lintian"
     # The core cross-built for Windows and tested under wine (part of the tests), and the
     # whole game for Windows: the Qt source (apt-get source needs dpkg-dev), the notices, the
-    # installer made at a fixed time, and what the smoke tests drive the game with under Xvfb.
+    # installer made at a fixed time, what the smoke tests drive the game with under Xvfb, and
+    # the style check of its Windows-only sources.
     [windows-test]="g++-mingw-w64-x86-64-posix wine64"
     [windows]="g++-mingw-w64-x86-64-posix wine64 dpkg-dev python3 wixl msitools faketime
-               xvfb xdotool imagemagick"
+               xvfb xdotool imagemagick clang-tidy"
     # The mutation check's script, on top of the tests' packages.
     [mutate]="python3"
 )

@@ -46,6 +46,7 @@ TEST_F(BoardTest, AKeyLeavesTheCellInTheStateItsRuleGives)
 {
     const std::tuple<const char*, bool, const char*, Cell> rows[] = {
         {"the right digit over a wrong one settles", true, "53", {"3", kGreen, kFg, false}},
+        {"a settled cell takes no more keys", true, "35", {"3", kGreen, kFg, false}},
         {"a wrong digit stays open, in red", true, "5", {"5", kBg, kRed, true}},
         {"zero is no digit: it empties the cell", true, "50", {"", kBg, kRed, true}},
         {"Backspace is left to the field", true, "5\b", {"5", kBg, kRed, true}},

@@ -39,7 +39,7 @@ private:
         bool wasOpen = false, open = false, allRight = true;
         for (int i = 0; i < kCellCount; ++i) {
             const Cell& c = m_board.cell(i);
-            const std::string solution = std::string(1, gridDigits(m_board.state().NumGrille)[i]);
+            const std::string solution(1, gridDigits(m_board.state().NumGrille)[i]);
             // Open: empty or one digit on the window's background. Settled on its solution:
             // given (cyan), answered (green, plain text), corrected (red) or as typed.
             const bool digit = c.text.size() == 1 && c.text[0] >= '1' && c.text[0] <= '9';
